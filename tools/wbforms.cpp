@@ -1,33 +1,71 @@
-// The wbforms command: one subcommand per task on form files.
-#include <cstring>
+// The wbforms command: one subcommand per task on form files and pictures.
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "Command.h"
+
+namespace wbforms_cli {
+
+void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Message << '\n'; }
+
 namespace {
 
-constexpr int kSuccess = 0;
-constexpr int kUsageError = 2;
+// Every subcommand, in the order the usage lists them.
+const Command* const kCommands[] = {
+    nullptr,
+};
 
-const char* const kUsage =
-    "usage: wbforms COMMAND [ARGS...]\n"
-    "\n"
-    "Pages laid out at pixel positions, rendered as HTML 3.2.\n"
-    "\n"
-    "Run 'wbforms COMMAND --help' for the usage of a command.\n";
+void PrintUsage(std::ostream& out) {
+    out << "usage: wbforms COMMAND [ARGS...]\n"
+           "\n"
+           "Pages laid out at pixel positions, rendered as HTML 3.2.\n"
+           "\n"
+           "Commands:\n";
+    for (const Command* command : kCommands)
+        if (command != nullptr) out << "  " << command->Name << "\t" << command->Summary << '\n';
+    out << "\nRun 'wbforms COMMAND --help' for the usage of a command.\n";
+}
 
-}  // namespace
+const Command* FindCommand(const std::string& name) {
+    for (const Command* command : kCommands)
+        if (command != nullptr && name == command->Name) return command;
+    return nullptr;
+}
 
-int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+int Dispatch(const std::vector<std::string>& args) {
     if (args.empty()) {
-        std::cerr << kUsage;
+        PrintUsage(std::cerr);
         return kUsageError;
     }
     if (args[0] == "--help" || args[0] == "-h") {
-        std::cout << kUsage;
+        PrintUsage(std::cout);
         return kSuccess;
     }
-    std::cerr << "wbforms: unknown command '" << args[0] << "'\n" << kUsage;
-    return kUsageError;
+    const Command* command = FindCommand(args[0]);
+    if (command == nullptr) {
+        ReportError("unknown command '" + args[0] + "'");
+        PrintUsage(std::cerr);
+        return kUsageError;
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+        std::cout << command->Usage;
+        return kSuccess;
+    }
+    try {
+        return command->Run(rest);
+    } catch (const UsageError& e) {
+        ReportError(e.what());
+        std::cerr << command->Usage;
+        return kUsageError;
+    }
+}
+
+}  // namespace
+}  // namespace wbforms_cli
+
+int main(int argc, char** argv) {
+    return wbforms_cli::Dispatch(std::vector<std::string>(argv + 1, argv + argc));
 }
