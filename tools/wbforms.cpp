@@ -10,11 +10,15 @@ namespace wbforms_cli {
 
 void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Message << '\n'; }
 
+extern const Command kRenderCommand;
+extern const Command kFormatCommand;
+
 namespace {
 
 // Every subcommand, in the order the usage lists them.
 const Command* const kCommands[] = {
-    nullptr,
+    &kRenderCommand,
+    &kFormatCommand,
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,5 +1,7 @@
 #include "content/WbImageMap.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbImageMap::TWbImageMap(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -8,6 +10,12 @@ TWbImageMap::TWbImageMap(TComponent* AOwner) : TGraphicControl(AOwner) {
     style.Exclude(csOpaque);
     SetControlStyle(style);
     SetBounds(Left(), Top(), 50, 25);
+}
+
+void TWbImageMap::Publish() {
+    Published<TWbImageMap>("TWbImageMap", "TGraphicControl")
+        .Str("Link", &TWbImageMap::Link, &TWbImageMap::SetLink)
+        .Str("AltText", &TWbImageMap::AltText, &TWbImageMap::SetAltText);
 }
 
 }  // namespace wb
