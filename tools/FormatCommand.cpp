@@ -33,7 +33,8 @@ int Run(const std::vector<std::string>& args) {
         ReportError(e.Message());
         return kBadInput;
     }
-    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+        std::fflush(stdout) != 0) {
         ReportError("cannot write to standard output");
         return kBadInput;
     }

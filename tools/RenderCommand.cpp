@@ -59,7 +59,8 @@ int Run(const std::vector<std::string>& args) {
         ReportError(e.Message());
         return kBadInput;
     }
-    if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() || std::fflush(stdout) != 0) {
+    if (std::fwrite(html.data(), 1, html.size(), stdout) != html.size() ||
+        std::fflush(stdout) != 0) {
         ReportError("cannot write to standard output");
         return kBadInput;
     }

@@ -23,7 +23,8 @@ std::string ReadFile(const std::string& fileName) {
     std::string bytes;
     char buffer[65536];
     size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.append(buffer, count);
     if (std::ferror(file.get())) FileError(fileName, "read");
     return bytes;
 }

@@ -31,11 +31,16 @@ struct TValue {
 
 std::string Describe(const TValue& value) {
     switch (value.Kind) {
-        case TValueKind::Integer: return "the integer " + std::to_string(value.Integer);
-        case TValueKind::Identifier: return "'" + value.Text + "'";
-        case TValueKind::String: return "a string";
-        case TValueKind::List: return "a list";
-        case TValueKind::Set: return "a set";
+        case TValueKind::Integer:
+            return "the integer " + std::to_string(value.Integer);
+        case TValueKind::Identifier:
+            return "'" + value.Text + "'";
+        case TValueKind::String:
+            return "a string";
+        case TValueKind::List:
+            return "a list";
+        case TValueKind::Set:
+            return "a set";
     }
     return {};
 }
@@ -116,8 +121,9 @@ private:
     }
     [[noreturn]] void WrongType(const TComponent& component, const TPropertyInfo& property,
                                 const TValue& value, const char* expected) const {
-        Error(value.Position, component, "expected " + std::string(expected) + " for " +
-                                             property.Name + ", found " + Describe(value));
+        Error(value.Position, component,
+              "expected " + std::string(expected) + " for " + property.Name + ", found " +
+                  Describe(value));
     }
 
     TFormLexer FLexer;
@@ -195,8 +201,8 @@ void TReader::ReadBody(TComponent& component, const TPublishedClass& componentCl
         } else if (token.Kind == TFormTokenKind::Identifier && !nested) {
             ReadProperty(component, componentClass);
         } else {
-            Error(token.Position, nested ? "expected 'object' or 'end'"
-                                         : "expected a property, 'object' or 'end'");
+            Error(token.Position,
+                  nested ? "expected 'object' or 'end'" : "expected a property, 'object' or 'end'");
         }
     }
 }
@@ -240,8 +246,8 @@ void TReader::Place(TComponent& child, TComponent& parent, const THeader& header
     auto* control = dynamic_cast<TControl*>(&child);
     if (control == nullptr) {
         if (&parent != FForm)
-            Error(header.Position, child, "a " + child.ClassName() +
-                                              " is not a control; only the form can hold it");
+            Error(header.Position, child,
+                  "a " + child.ClassName() + " is not a control; only the form can hold it");
         return;
     }
     auto* container = dynamic_cast<TWinControl*>(&parent);
@@ -499,7 +505,8 @@ void TReader::ReadSet(TValue& value) {
 
 std::string TReader::ExpectIdentifier(const char* what) {
     const TFormToken& token = FLexer.Current();
-    if (token.Kind != TFormTokenKind::Identifier) Error(token.Position, "expected " + std::string(what));
+    if (token.Kind != TFormTokenKind::Identifier)
+        Error(token.Position, "expected " + std::string(what));
     std::string text = token.Text;
     FLexer.Next();
     return text;

@@ -20,8 +20,7 @@ private:
                      const TPublishedClass& componentClass,
                      const std::vector<const TComponent*>& children, int depth);
     void WriteProperties(const TComponent& component, const TPersistent& object,
-                         const TPublishedClass& objectClass, const std::string& prefix,
-                         int depth);
+                         const TPublishedClass& objectClass, const std::string& prefix, int depth);
     void WriteProperty(const TComponent& component, const TPersistent& object,
                        const TPropertyInfo& property, const std::string& name, int depth);
     void WriteStrings(const TStrings& lines, int depth);

@@ -33,8 +33,7 @@ TRegistry& Registry() {
 
 }  // namespace
 
-TPublishedClass::TPublishedClass(std::string Name, std::string BaseName,
-                                 TComponentFactory Factory,
+TPublishedClass::TPublishedClass(std::string Name, std::string BaseName, TComponentFactory Factory,
                                  bool (*IsInstance)(const TPersistent*))
     : FName(std::move(Name)),
       FBaseName(std::move(BaseName)),
@@ -55,8 +54,9 @@ const std::vector<const TPropertyInfo*>& TPublishedClass::Properties() const {
     std::vector<const TPropertyInfo*> properties;
     if (const TPublishedClass* base = Base()) properties = base->Properties();
     for (const auto& own : FOwnProperties) {
-        auto redeclared = std::find_if(properties.begin(), properties.end(),
-                                       [&](const TPropertyInfo* p) { return SameText(p->Name, own->Name); });
+        auto redeclared =
+            std::find_if(properties.begin(), properties.end(),
+                         [&](const TPropertyInfo* p) { return SameText(p->Name, own->Name); });
         if (redeclared != properties.end())
             *redeclared = own.get();
         else

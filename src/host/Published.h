@@ -191,7 +191,9 @@ public:
     Published& Str(const char* Name, R (C::*Get)() const, void (C::*Set)(A)) {
         CheckBase<C>();
         TPropertyInfo info = Info(Name, TPropertyKind::String);
-        info.GetString = [Get](const TPersistent& object) { return std::string((Self(object).*Get)()); };
+        info.GetString = [Get](const TPersistent& object) {
+            return std::string((Self(object).*Get)());
+        };
         info.SetString = [Set](TPersistent& object, std::string value) {
             (Self(object).*Set)(std::move(value));
         };
@@ -220,9 +222,11 @@ public:
             // The reader changes the nested object's properties through its owner's const
             // accessor; the owner itself is not changed.
             if constexpr (std::is_pointer_v<R>)
-                return const_cast<TPersistent&>(static_cast<const TPersistent&>(*(Self(object).*Get)()));
+                return const_cast<TPersistent&>(
+                    static_cast<const TPersistent&>(*(Self(object).*Get)()));
             else
-                return const_cast<TPersistent&>(static_cast<const TPersistent&>((Self(object).*Get)()));
+                return const_cast<TPersistent&>(
+                    static_cast<const TPersistent&>((Self(object).*Get)()));
         };
         return Add(std::move(info));
     }

@@ -273,8 +273,10 @@ TEST(FormReader, EventsBindByNameOrAreIgnored) {
         "end\n";
     std::vector<std::string> log;
     TFormReadOptions options;
-    options.Handlers = {{"pagebefore", [&](TObject* s) { log.push_back("before " + static_cast<TComponent*>(s)->Name()); }},
-                        {"PageAfter", [&](TObject*) { log.push_back("after"); }}};
+    options.Handlers = {
+        {"pagebefore",
+         [&](TObject* s) { log.push_back("before " + static_cast<TComponent*>(s)->Name()); }},
+        {"PageAfter", [&](TObject*) { log.push_back("after"); }}};
     {
         const auto form = Read(text, options);
         Named<TWbPage>(*form, "P").put();
@@ -318,8 +320,8 @@ TEST(FormReader, LongLinesAndDeepNesting) {
     const auto nested = [](int depth) {
         std::string text = "object F: TForm\n";
         for (int level = 1; level <= depth; ++level)
-            text += std::string(2 * level, ' ') + "object P" + std::to_string(level) +
-                    ": TWbPanel\n";
+            text +=
+                std::string(2 * level, ' ') + "object P" + std::to_string(level) + ": TWbPanel\n";
         for (int level = depth; level >= 0; --level) text += std::string(2 * level, ' ') + "end\n";
         return text;
     };
@@ -418,8 +420,7 @@ TEST(FormReader, ErrorsNameThePlace) {
          "t.dfm:3:16: unterminated set: expected ']' to close the set opened at 3:13"},
         {"missing end of the form", panel + "  end\n",
          "t.dfm:4:1: missing 'end' of Form1 (object at 1:1)"},
-        {"missing end of a nested object", panel,
-         "t.dfm:3:1: missing 'end' of P1 (object at 2:3)"},
+        {"missing end of a nested object", panel, "t.dfm:3:1: missing 'end' of P1 (object at 2:3)"},
         {"duplicate name", panel + "  end\n  object p1: TWbPanel\n" + close,
          "t.dfm:4:10: A component named p1 already exists"},
         {"integer above the range", panel + "    Left = 2147483648\n" + close,
@@ -476,7 +477,8 @@ TEST(FormReader, FailedLoadDestroysEverythingCreated) {
         "    end\n"
         "  end\n"
         "end\n";
-    EXPECT_EQ(ReadError(text), "t.dfm:9:17: W3: expected a string for Caption, found the integer 3");
+    EXPECT_EQ(ReadError(text),
+              "t.dfm:9:17: W3: expected a string for Caption, found the integer 3");
     EXPECT_EQ(test::TTestWidget::Live, 0);
 }
 

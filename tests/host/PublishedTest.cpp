@@ -18,16 +18,17 @@ std::vector<std::string> PropertyNames(const char* className) {
     EXPECT_NE(published, nullptr) << className;
     std::vector<std::string> names;
     if (published != nullptr)
-        for (const TPropertyInfo* property : published->Properties()) names.push_back(property->Name);
+        for (const TPropertyInfo* property : published->Properties())
+            names.push_back(property->Name);
     return names;
 }
 
 TEST(Published, EachClassListsItsPropertiesInFormFileOrder) {
     const std::vector<std::string> control = {"Left", "Top", "Width", "Height"};
-    const std::vector<std::string> visible = {"Left",          "Top",        "Width",
-                                              "Height",        "OnBeforePut", "OnAfterPut",
-                                              "BackGroundColor", "HTMLBefore", "HTMLAfter",
-                                              "HTMLInside"};
+    const std::vector<std::string> visible = {
+        "Left",        "Top",        "Width",           "Height",
+        "OnBeforePut", "OnAfterPut", "BackGroundColor", "HTMLBefore",
+        "HTMLAfter",   "HTMLInside"};
     std::vector<std::string> page = visible;
     page.insert(page.end(), {"PageTitle", "BackGroundImage", "Scripts", "LinkColor", "VLinkColor",
                              "DefaultTextColor"});
@@ -61,9 +62,9 @@ TEST(Published, OnlyConcreteClassesCanBeCreatedByName) {
         EXPECT_EQ(created->ClassName(), name);
         EXPECT_EQ(PublishedClassOf(*created), published);
     }
-    for (const char* name : {"TPersistent", "TComponent", "TControl", "TWinControl",
-                             "TCustomControl", "TGraphicControl", "TWbComponent",
-                             "TWbVisibleComponent", "TWbCustomContainer"}) {
+    for (const char* name :
+         {"TPersistent", "TComponent", "TControl", "TWinControl", "TCustomControl",
+          "TGraphicControl", "TWbComponent", "TWbVisibleComponent", "TWbCustomContainer"}) {
         SCOPED_TRACE(name);
         ASSERT_NE(FindPublishedClass(name), nullptr);
         EXPECT_EQ(FindPublishedClass(name)->Factory(), nullptr);

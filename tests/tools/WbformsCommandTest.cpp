@@ -1,8 +1,7 @@
 // Runs the built wbforms command and checks its output, messages and exit status.
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -106,7 +105,8 @@ TEST(WbformsFormat, WritesTheCanonicalFormStably) {
 
 TEST(Wbforms, ExitStatusAndMessages) {
     const std::string bad = WriteTemp("bad.dfm", "object F: TForm\n  Width 100\nend\n");
-    const std::string noPage = WriteTemp("nopage.dfm", "object F: TForm\n  object P: TWbPanel\n  end\nend\n");
+    const std::string noPage =
+        WriteTemp("nopage.dfm", "object F: TForm\n  object P: TWbPanel\n  end\nend\n");
     const std::string missing = TempPath("missing.dfm");
     const struct {
         const char* name;
@@ -116,21 +116,36 @@ TEST(Wbforms, ExitStatusAndMessages) {
     } cases[] = {
         {"syntax error", {"render", bad}, 1, "wbforms: " + bad + ":2:9: expected '='\n"},
         {"format of a bad file", {"format", bad}, 1, "wbforms: " + bad + ":2:9: expected '='\n"},
-        {"missing file", {"render", missing}, 1,
+        {"missing file",
+         {"render", missing},
+         1,
          "wbforms: " + missing + ": cannot open: No such file or directory\n"},
-        {"no such component", {"render", kExample, "--component", "Nope"}, 1,
+        {"no such component",
+         {"render", kExample, "--component", "Nope"},
+         1,
          "wbforms: " + kExample + ": no component named 'Nope'\n"},
-        {"component that renders nothing", {"render", kExample, "--component", "OrderForm"}, 1,
+        {"component that renders nothing",
+         {"render", kExample, "--component", "OrderForm"},
+         1,
          "wbforms: " + kExample + ": OrderForm is a TForm, not a TWbVisibleComponent\n"},
         {"no page", {"render", noPage}, 1, "wbforms: " + noPage + ": the form has no TWbPage\n"},
         {"no form file", {"render"}, 2, "wbforms: no form file given\nusage: wbforms render"},
-        {"no name after --component", {"render", kExample, "--component"}, 2,
+        {"no name after --component",
+         {"render", kExample, "--component"},
+         2,
          "wbforms: --component needs a component name\nusage: wbforms render"},
-        {"unknown option", {"render", kExample, "--fast"}, 2,
+        {"unknown option",
+         {"render", kExample, "--fast"},
+         2,
          "wbforms: unknown option '--fast'\nusage: wbforms render"},
-        {"two form files", {"format", kExample, kExample}, 2,
+        {"two form files",
+         {"format", kExample, kExample},
+         2,
          "wbforms: more than one form file\nusage: wbforms format"},
-        {"format without a file", {"format"}, 2, "wbforms: no form file given\nusage: wbforms format"},
+        {"format without a file",
+         {"format"},
+         2,
+         "wbforms: no form file given\nusage: wbforms format"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -146,7 +161,8 @@ TEST(Wbforms, HelpGoesToStandardOutput) {
         SCOPED_TRACE(command);
         const TRun run = Wbforms({command, "--help"});
         EXPECT_EQ(run.Status, 0);
-        EXPECT_EQ(run.Out.rfind(std::string("usage: wbforms ") + command + " FORM", 0), 0u) << run.Out;
+        EXPECT_EQ(run.Out.rfind(std::string("usage: wbforms ") + command + " FORM", 0), 0u)
+            << run.Out;
         EXPECT_EQ(run.Err, "");
     }
     const TRun overview = Wbforms({"--help"});
