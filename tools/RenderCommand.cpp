@@ -54,7 +54,12 @@ int Run(const std::vector<std::string>& args) {
     std::string html;
     try {
         const wb::TFormFile file = wb::TFormFile::Load(parsed.FormFile, {.IgnoreEvents = true});
-        html = ChooseComponent(file, parsed.Component).put();
+        wb::TWbVisibleComponent& component = ChooseComponent(file, parsed.Component);
+        try {
+            html = component.put();
+        } catch (const wb::Exception& e) {
+            throw wb::Exception(file.FileName() + ": " + component.Name() + ": " + e.Message());
+        }
     } catch (const wb::Exception& e) {
         ReportError(e.Message());
         return kBadInput;

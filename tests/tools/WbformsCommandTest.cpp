@@ -108,6 +108,17 @@ TEST(Wbforms, ExitStatusAndMessages) {
     const std::string noPage =
         WriteTemp("nopage.dfm", "object F: TForm\n  object P: TWbPanel\n  end\nend\n");
     const std::string missing = TempPath("missing.dfm");
+    // The table writer refuses a child whose bottom edge wraps past the 32-bit range.
+    const std::string unrenderable = WriteTemp("wrapped.dfm",
+                                               "object F: TForm\n"
+                                               "  object Pg: TWbPage\n"
+                                               "    object S: TWbPanel\n"
+                                               "      Height = 2147483647\n"
+                                               "    end\n"
+                                               "    object Inner: TWbPage\n"
+                                               "    end\n"
+                                               "  end\n"
+                                               "end\n");
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -129,6 +140,8 @@ TEST(Wbforms, ExitStatusAndMessages) {
          1,
          "wbforms: " + kExample + ": OrderForm is a TForm, not a TWbVisibleComponent\n"},
         {"no page", {"render", noPage}, 1, "wbforms: " + noPage + ": the form has no TWbPage\n"},
+        {"page that cannot be rendered", {"render", unrenderable}, 1,
+         "wbforms: " + unrenderable + ": Pg: List index out of bounds (2)\n"},
         {"no form file", {"render"}, 2, "wbforms: no form file given\nusage: wbforms render"},
         {"no name after --component",
          {"render", kExample, "--component"},
