@@ -190,6 +190,7 @@ TEST(FormWriter, TransparentComponentStaysTransparent) {
 // The form's children are what it owns that lies on it or on nothing, in the order it owns
 // them; a control on the form that the form does not own still belongs to the file.
 TEST(FormWriter, FormChildren) {
+    test::PublishTestClasses();
     class TMyForm : public TForm {};
     TMyForm form;
     form.SetName("F");
