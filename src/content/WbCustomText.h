@@ -27,6 +27,8 @@ public:
     void SetAutoLineBreak(bool Value) { FAutoLineBreak = Value; }
     // The component's own list; callers may change it in place.
     virtual TStrings& readText();
+    // The same list through the same virtual, for readers that hold a const component.
+    const TStrings& readText() const { return const_cast<TWbCustomText*>(this)->readText(); }
     void WriteText(const TStrings& Value);
 
     std::string put() override;

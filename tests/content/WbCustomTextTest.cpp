@@ -137,6 +137,8 @@ TEST(TWbCustomText, PutReadsTheLinesThroughReadText) {
     TFixedText text(&form);
     text.WriteText(TStringList{"own"});
     EXPECT_EQ(text.put(), kFontStart + "fixed<br></FONT>");
+    const TWbCustomText& reader = text;  // as the form-file writer holds it
+    EXPECT_EQ(reader.readText()[0], "fixed");
 }
 
 TEST(TWbCustomText, TextIsCopiedNotShared) {
