@@ -118,31 +118,16 @@ std::string Decode(std::string_view Text) {
     return result;
 }
 
-bool ChangesWhenDecoded(std::string_view Text) {
-    return Text.find_first_of("%+") != std::string_view::npos;
-}
-
-// The value part of Item when the part before its first "=" is Name, as sent or decoded.
-std::optional<std::string_view> ValueOf(std::string_view Item, std::string_view Name) {
-    const size_t equals = Item.find('=');
-    if (equals == std::string_view::npos) return std::nullopt;
-    const std::string_view sentName = Item.substr(0, equals);
-    if (sentName == Name || (ChangesWhenDecoded(sentName) && Decode(sentName) == Name))
-        return Item.substr(equals + 1);
-    return std::nullopt;
-}
-
 // Every part between "&"s, empty ones included; nothing after a final "&".
-void AppendItems(TStrings& List, std::string_view Text) {
+std::vector<std::string_view> SplitItems(std::string_view Text) {
+    std::vector<std::string_view> items;
     while (!Text.empty()) {
         const size_t ampersand = Text.find('&');
-        if (ampersand == std::string_view::npos) {
-            List.Add(std::string(Text));
-            return;
-        }
-        List.Add(std::string(Text.substr(0, ampersand)));
+        items.push_back(Text.substr(0, ampersand));
+        if (ampersand == std::string_view::npos) break;
         Text.remove_prefix(ampersand + 1);
     }
+    return items;
 }
 
 bool SameText(std::string_view a, std::string_view b) {
@@ -244,23 +229,45 @@ std::string TWbCGI::GetQueryString() const {
 
 void TWbCGI::LoadFormVars() {
     if (!FFormVars) FFormVars = std::make_unique<TStringList>();
-    AppendItems(*FFormVars, GetQueryString());
+    AppendItems(GetQueryString());
     ReadBodyOnce();
-    AppendItems(*FFormVars, FBody);
+    AppendItems(FBody);
+}
+
+void TWbCGI::AppendItems(const std::string& Text) {
+    for (const std::string_view item : SplitItems(Text)) {
+        FFormVars->Add(std::string(item));
+        const size_t length = item.find('=');
+        std::string decoded =
+            length == std::string_view::npos ? std::string() : Decode(item.substr(0, length));
+        const bool differs = length != std::string_view::npos && decoded != item.substr(0, length);
+        FItemNames.push_back({length, differs, differs ? std::move(decoded) : std::string()});
+    }
+}
+
+std::optional<std::string_view> TWbCGI::FindValue(const std::string& Name, size_t& Index) const {
+    for (; Index < FItemNames.size(); ++Index) {
+        const TItemName& name = FItemNames[Index];
+        if (name.Length == std::string_view::npos) continue;
+        const std::string_view item = (*FFormVars)[static_cast<int32_t>(Index)];
+        if (item.substr(0, name.Length) == Name || (name.DecodedDiffers && name.Decoded == Name))
+            return item.substr(name.Length + 1);
+    }
+    return std::nullopt;
 }
 
 std::string TWbCGI::FormVar(const std::string& Name, const std::string& Default) {
     EnsureFormVars();
-    for (const std::string& item : *FFormVars)
-        if (const auto value = ValueOf(item, Name)) return Decode(*value);
+    size_t index = 0;
+    if (const auto value = FindValue(Name, index)) return Decode(*value);
     return Decode(Default);
 }
 
 std::vector<std::string> TWbCGI::FormVarValues(const std::string& Name) {
     EnsureFormVars();
     std::vector<std::string> values;
-    for (const std::string& item : *FFormVars)
-        if (const auto value = ValueOf(item, Name)) values.push_back(Decode(*value));
+    for (size_t index = 0; const auto value = FindValue(Name, index); ++index)
+        values.push_back(Decode(*value));
     return values;
 }
 

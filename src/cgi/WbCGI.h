@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/TComponent.h"
@@ -95,6 +96,16 @@ public:
     void SetOutput(TWbCGIWriter Writer);
 
 private:
+    // The name of an item of the form-variable list, worked out once when the item is loaded.
+    struct TItemName {
+        size_t Length;        // of the name as sent, before the first "="; npos without "="
+        bool DecodedDiffers;  // the name decoded is not the name as sent
+        std::string Decoded;  // the name decoded, when it differs
+    };
+
+    void AppendItems(const std::string& Text);
+    // The value part of the first item of that name, as sent or decoded, from item Index on.
+    std::optional<std::string_view> FindValue(const std::string& Name, size_t& Index) const;
     void EnsureFormVars();
     void ReadBodyOnce();
     std::string ReadBodyText(size_t Length);
@@ -102,6 +113,7 @@ private:
 
     bool FHeaderWritten = false;
     std::unique_ptr<TStringList> FFormVars;
+    std::vector<TItemName> FItemNames;  // one for each item of FFormVars
     int32_t FLeft = 0;
     int32_t FTop = 0;
     TWbCGIRequest FRequest;
