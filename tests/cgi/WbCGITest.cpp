@@ -234,7 +234,8 @@ TEST(WbCGI, LoadFormVarsBeforeFormVarLoadsTheListFormVarUses) {
 
 TEST(WbCGI, WholeQueryStringIsRead) {
     std::string query;
-    for (int i = 0; i < 2000; ++i) query += "f" + std::to_string(i) + "=v" + std::to_string(i) + "&";
+    for (int i = 0; i < 2000; ++i)
+        query += "f" + std::to_string(i) + "=v" + std::to_string(i) + "&";
     query += "last=end";
     ASSERT_GT(query.size(), 20000u);
     FakeRequest request = Query(query);
