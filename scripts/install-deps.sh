@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-dev  # the fuzz targets (libFuzzer)
+  libcgicc-dev           # a peer form parser for the CGI benchmark
 )
 
 missing=()
