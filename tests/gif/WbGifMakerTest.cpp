@@ -171,6 +171,30 @@ TEST(WbGifMaker, GivesTheBytesOfTheDescribedEncoderForEveryKindOfPicture) {
     }
 }
 
+TEST(WbGifMaker, GivesTheBytesOfTheDescribedEncoderForRandomRunsAndColours) {
+    // Runs of random length over random numbers of colours: flat areas, repeated strings and
+    // noise in one picture, across row ends and clear codes.
+    std::mt19937 random(99);
+    for (int round = 0; round < 40; ++round) {
+        const int width = 1 + static_cast<int>(random() % 400);
+        const int height = 1 + static_cast<int>(random() % 120);
+        const uint32_t colors = 2 + random() % 255;
+        const uint32_t longestRun = 1 + random() % 60;
+        uint32_t pixel = 0, left = 0;
+        const TBitmap bitmap = IndexedBitmap(width, height, [&](int, int) {
+            if (left == 0) {
+                pixel = random() % colors;
+                left = 1 + random() % longestRun;
+            }
+            --left;
+            return pixel;
+        });
+        SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height) + ", " + std::to_string(colors) +
+                     " colours, runs up to " + std::to_string(longestRun));
+        ASSERT_EQ(Encode(bitmap), ReferenceGif(bitmap));
+    }
+}
+
 TEST(WbGifMaker, AStandardDecoderGivesBackEveryPixel) {
     const struct {
         const char* name;
