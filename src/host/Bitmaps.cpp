@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "host/ColorQuantizer.h"
 
@@ -40,6 +41,7 @@ TColor PaletteColor(const std::vector<TColor>& Palette, uint8_t Index) {
 
 // Fills pixels with white: 0xFF in every colour byte, 0 in the reserved one; the index 255.
 void FillWhite(uint8_t* Pixels, size_t Count, TPixelFormat Format) {
+    if (Count == 0) return;
     if (Format != pf32bit) {
         std::memset(Pixels, 0xFF, Count * static_cast<size_t>(BytesPerPixelOf(Format)));
         return;
@@ -115,7 +117,7 @@ void ReadMasks(BmpLayout& L, const uint8_t* Masks) {
 }
 
 // Reads and checks both headers and the colour masks; leaves the stream after them.
-BmpLayout ReadHeaders(TStream& Stream, int64_t& PixelOffset, int64_t FileStart, int64_t FileSize) {
+BmpLayout ReadHeaders(TStream& Stream, int64_t& PixelOffset, int64_t FileSize) {
     uint8_t file[kFileHeaderSize];
     if (FileSize < kFileHeaderSize + 12) Invalid("not a BMP file: too short");
     Stream.ReadBuffer(file, sizeof file);
@@ -184,7 +186,6 @@ BmpLayout ReadHeaders(TStream& Stream, int64_t& PixelOffset, int64_t FileStart, 
         L.PaletteEntries = 0;  // an optional table for display devices; not needed
     }
     L.Stride = ((static_cast<int64_t>(L.Width) * bits + 31) / 32) * 4;
-    (void)FileStart;
     return L;
 }
 
@@ -250,6 +251,21 @@ TBitmap::TBitmap(int32_t Width, int32_t Height, TPixelFormat Format) {
     SetSize(Width, Height);
 }
 
+TBitmap::TBitmap(TBitmap&& Other) noexcept { *this = std::move(Other); }
+
+TBitmap& TBitmap::operator=(TBitmap&& Other) noexcept {
+    if (&Other == this) return *this;
+    FPixelFormat = Other.FPixelFormat;
+    FWidth = std::exchange(Other.FWidth, 0);
+    FHeight = std::exchange(Other.FHeight, 0);
+    FPalette = std::move(Other.FPalette);
+    FPixels = std::move(Other.FPixels);
+    Other.FPixelFormat = pf24bit;
+    Other.FPalette.clear();
+    Other.FPixels.clear();
+    return *this;
+}
+
 int32_t TBitmap::BytesPerPixel() const { return BytesPerPixelOf(FPixelFormat); }
 
 void TBitmap::SetSize(int32_t Width, int32_t Height) {
@@ -261,7 +277,7 @@ void TBitmap::SetSize(int32_t Width, int32_t Height) {
     std::vector<uint8_t> pixels(static_cast<size_t>(bytes));
     FillWhite(pixels.data(), static_cast<size_t>(Width) * static_cast<size_t>(Height), FPixelFormat);
     const size_t kept = static_cast<size_t>(std::min(Width, FWidth)) * bpp;
-    for (int32_t y = 0; y < std::min(Height, FHeight); ++y)
+    for (int32_t y = 0; kept > 0 && y < std::min(Height, FHeight); ++y)
         std::memcpy(pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(Width) * bpp,
                     FPixels.data() + static_cast<size_t>(y) * static_cast<size_t>(FWidth) * bpp, kept);
     FPixels = std::move(pixels);
@@ -389,7 +405,7 @@ void TBitmap::LoadFromStream(TStream& Stream) {
     const int64_t start = Stream.Position();
     const int64_t size = Stream.Size() - start;
     int64_t pixelOffset = 0;
-    const BmpLayout layout = ReadHeaders(Stream, pixelOffset, start, size);
+    const BmpLayout layout = ReadHeaders(Stream, pixelOffset, size);
     std::vector<TColor> palette = ReadPalette(Stream, layout, start, size);
     if (pixelOffset == 0) pixelOffset = Stream.Position() - start;
     const int64_t dataSize = layout.Stride * layout.Height;

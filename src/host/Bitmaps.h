@@ -32,6 +32,9 @@ class TBitmap : public TPersistent {
 public:
     TBitmap() = default;
     TBitmap(int32_t Width, int32_t Height, TPixelFormat Format = pf24bit);
+    // A bitmap can be moved (its pixels go with it, the source is left empty); Assign copies.
+    TBitmap(TBitmap&& Other) noexcept;
+    TBitmap& operator=(TBitmap&& Other) noexcept;
 
     int32_t Width() const { return FWidth; }
     int32_t Height() const { return FHeight; }
