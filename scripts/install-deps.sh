@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark
+  libgif-dev             # an independent decoder and a peer encoder for the GIF tests
 )
 
 missing=()

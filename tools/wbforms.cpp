@@ -10,11 +10,13 @@ namespace wbforms_cli {
 
 void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Message << '\n'; }
 
+extern const Command kGifCommand;
+
 namespace {
 
 // Every subcommand, in the order the usage lists them.
 const Command* const kCommands[] = {
-    nullptr,
+    &kGifCommand,
 };
 
 void PrintUsage(std::ostream& out) {
