@@ -6,7 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-dev  # the fuzz targets (libFuzzer)
+  libcgicc-dev           # a peer form parser for the CGI benchmark
+  libgif-dev             # an independent decoder and a peer encoder for the GIF tests
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "core/WbContainer.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <vector>
 
 #include "core/WbLargeArray.h"
@@ -30,6 +32,37 @@ void AddEdges(TWbScanList& list, TWbComponent* control, int32_t start, int32_t e
     list.Add(new TWbScanListMember(control, false, end, otherEnd));
 }
 
+// Whether two values of the list are so far apart that their difference wraps, which makes
+// ScanListSort's order differ from plain comparison.
+bool DifferencesCanWrap(const TWbScanList& list) {
+    int64_t low = INT32_MAX;
+    int64_t high = INT32_MIN;
+    for (TObject* item : list) {
+        const auto& member = *static_cast<const TWbScanListMember*>(item);
+        for (const int64_t value : {member.Position, member.OtherPosition}) {
+            low = std::min(low, value);
+            high = std::max(high, value);
+        }
+    }
+    return high - low > INT32_MAX;
+}
+
+// Sorts with ScanListSort's order. Where no difference wraps, that order is plain comparison
+// of (Position, OtherPosition), which a sort can inline; members equal in both may end in
+// another order, which no result depends on.
+void SortScanList(TWbScanList& list) {
+    if (DifferencesCanWrap(list)) {
+        list.Sort(ScanListSort);
+        return;
+    }
+    list.SortBy([](TObject* a, TObject* b) {
+        const auto& x = *static_cast<const TWbScanListMember*>(a);
+        const auto& y = *static_cast<const TWbScanListMember*>(b);
+        return x.Position != y.Position ? x.Position < y.Position
+                                        : x.OtherPosition < y.OtherPosition;
+    });
+}
+
 // Fills both lists with the container's edges and its children's, sorts them and writes every
 // child's grid range into it.
 void LayOut(TWbScanList& xs, TWbScanList& ys, const TWbCustomContainer& container,
@@ -45,12 +78,11 @@ void LayOut(TWbScanList& xs, TWbScanList& ys, const TWbCustomContainer& containe
         AddEdges(xs, c, c->Left(), right, c->Top(), bottom);
         AddEdges(ys, c, c->Top(), bottom, c->Left(), right);
     }
-    xs.Sort(ScanListSort);
-    ys.Sort(ScanListSort);
+    SortScanList(xs);
+    SortScanList(ys);
     xs.NotifyComponents();
     ys.NotifyComponents();
-    xs.CalculateSpanValues();
-    ys.CalculateSpanValues();
+    // The members' spans are not needed: every child's spans come from its grid range.
 }
 
 // One column per gap between neighbouring distinct x positions (rows likewise in y).

@@ -45,9 +45,9 @@ public:
 
 // A form file that cannot be read. The message names the place:
 // "order.dfm:12:5: expected '='".
-class EReadError : public Exception {
+class EFormFileError : public Exception {
 public:
-    EReadError(const std::string& FileName, int32_t Line, int32_t Column, std::string Reason);
+    EFormFileError(const std::string& FileName, int32_t Line, int32_t Column, std::string Reason);
 
     const std::string& FileName() const { return FFileName; }
     int32_t Line() const { return FLine; }

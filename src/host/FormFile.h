@@ -20,7 +20,7 @@ namespace wb {
 // The form owns every component of the file and destroys them with itself.
 class TFormFile {
 public:
-    // Reads the form file FileName. Raises EReadError naming the file, line and column of a
+    // Reads the form file FileName. Raises EFormFileError naming the file, line and column of a
     // fault in it, EInOutError when the file cannot be read.
     static TFormFile Load(const std::string& FileName, const TFormReadOptions& Options = {});
     // Reads a form from Text; FileName is the name that messages give.

@@ -48,7 +48,7 @@ bool TFormLexer::IsKeyword(std::string_view Keyword) const {
 }
 
 void TFormLexer::Error(TFormPosition Position, const std::string& Reason) const {
-    throw EReadError(FFileName, Position.Line, Position.Column, Reason);
+    throw EFormFileError(FFileName, Position.Line, Position.Column, Reason);
 }
 
 char TFormLexer::Peek(size_t Ahead) const {

@@ -30,7 +30,7 @@ struct TFormToken {
 
 // Splits the text of a form file into tokens. Line ends and blanks only separate tokens; the
 // text is taken as bytes (Latin-1), and bytes 128 to 255 are allowed inside quotes only. Errors
-// raise EReadError with the place they were found.
+// raise EFormFileError with the place they were found.
 class TFormLexer {
 public:
     TFormLexer(std::string_view Text, std::string FileName);

@@ -266,7 +266,7 @@ void TReader::ReadProperty(TComponent& component, const TPublishedClass& compone
     const TValue value = ReadValue();
     try {
         Apply(component, componentClass, path, value);
-    } catch (const EReadError&) {
+    } catch (const EFormFileError&) {
         throw;
     } catch (const Exception& e) {
         // A setter that refuses the value.

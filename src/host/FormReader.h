@@ -38,7 +38,7 @@ inline constexpr int kMaxFormDepth = 100;
 // (SetParent runs that container's placement check), and gets its properties through their
 // setters in file order, while its component state holds csLoading.
 //
-// Raises EReadError naming the file, line and column of the first fault; nothing it created is
+// Raises EFormFileError naming the file, line and column of the first fault; nothing it created is
 // left behind.
 std::unique_ptr<TForm> ReadForm(std::string_view Text, const std::string& FileName,
                                 const TFormReadOptions& Options = {});

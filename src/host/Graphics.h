@@ -41,4 +41,24 @@ bool ColorToIdent(TColor Color, std::string& Ident);
 // Color as a form file writes it: its name where it has one, otherwise a decimal integer.
 std::string ColorToString(TColor Color);
 
+// The red, green and blue parts of a colour (system colours are not resolved).
+inline constexpr uint8_t GetRValue(TColor Color) { return static_cast<uint8_t>(Color & 0xFF); }
+inline constexpr uint8_t GetGValue(TColor Color) { return static_cast<uint8_t>((Color >> 8) & 0xFF); }
+inline constexpr uint8_t GetBValue(TColor Color) { return static_cast<uint8_t>((Color >> 16) & 0xFF); }
+inline constexpr TColor RGB(uint8_t Red, uint8_t Green, uint8_t Blue) {
+    return static_cast<TColor>(Red | (Green << 8) | (Blue << 16));
+}
+
+// A rectangle of pixels: Left and Top inside, Right and Bottom just outside.
+struct TRect {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+};
+
+inline constexpr TRect Rect(int32_t Left, int32_t Top, int32_t Right, int32_t Bottom) {
+    return TRect{Left, Top, Right, Bottom};
+}
+
 }  // namespace wb

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,12 @@ public:
     // function answers, so a compare that is not a consistent order (a wrapped difference)
     // gives some order rather than undefined behaviour.
     void Sort(TListSortCompare Compare);
+    // Sorts by a strict weak order known at compile time: the same result as Sort with a compare
+    // function of that order, up to the order of equal items, at a fraction of the cost.
+    template <class Less>
+    void SortBy(Less less) {
+        std::sort(FItems.begin(), FItems.end(), less);
+    }
 
     auto begin() const { return FItems.begin(); }
     auto end() const { return FItems.end(); }

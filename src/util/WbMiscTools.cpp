@@ -1,7 +1,17 @@
 #include "util/WbMiscTools.h"
 
-#include <array>
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <ctime>
+#include <memory>
+
+#include "gif/WbGifMaker.h"
 #include "host/Arithmetic.h"
 
 namespace wb {
@@ -35,6 +45,130 @@ int32_t HexDigitValue(char c) {
 
 // Shared by every caller in the process; the package's start sets it to 0.
 int32_t gUniqueIDCounter = 0;
+
+std::string gInternalImagePath;
+std::string gExternalImagePath;
+
+// ---- Random file names ----
+
+constexpr uint64_t kRandomRange = 99999999;  // numbers 0 to 99,999,998
+constexpr int kMaxNameAttempts = 100;
+
+uint64_t gRandomState = 0;
+bool gRandomSeeded = false;
+
+uint64_t SplitMix64(uint64_t& State) {
+    uint64_t z = (State += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+int64_t ClockNanoseconds(clockid_t Clock) {
+    timespec now{};
+    clock_gettime(Clock, &now);
+    return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// Two processes started in the same second still get different seeds: the process id is mixed
+// in with the clock.
+void SeedFromClock() {
+    uint64_t mixer = static_cast<uint64_t>(ClockNanoseconds(CLOCK_REALTIME));
+    const uint64_t a = SplitMix64(mixer);
+    mixer ^= static_cast<uint64_t>(getpid()) << 32;
+    mixer ^= static_cast<uint64_t>(ClockNanoseconds(CLOCK_MONOTONIC));
+    WbRandSeed(a ^ SplitMix64(mixer));
+}
+
+uint64_t RandomNumber() {
+    if (!gRandomSeeded) SeedFromClock();
+    return SplitMix64(gRandomState) % kRandomRange;
+}
+
+// ---- Directories ----
+
+bool DirectoryExists(const std::string& Path) {
+    struct stat status {};
+    return stat(Path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Everything up to and including the last "/"; empty when there is none.
+std::string ParentPart(const std::string& Path) {
+    const auto slash = Path.rfind('/');
+    return slash == std::string::npos ? std::string() : Path.substr(0, slash + 1);
+}
+
+// Makes every missing level of the path, from the top down. A relative path reaches an empty
+// parent at its first missing level, which raises. A directory that cannot be made shows when
+// the file is written.
+void ForceDirectories(std::string Path) {
+    if (Path.empty()) throw Exception("Cannot create directory");
+    if (Path.back() == '/') Path.pop_back();
+    if (Path.size() < 3 || DirectoryExists(Path) || ParentPart(Path) == Path) return;
+    ForceDirectories(ParentPart(Path));
+    mkdir(Path.c_str(), 0777);
+}
+
+// The executable's directory with its trailing "/"; empty when the system does not tell.
+std::string ExecutableDirectory() {
+    char name[PATH_MAX];
+    const ssize_t length = readlink("/proc/self/exe", name, sizeof name - 1);
+    if (length <= 0) return "";
+    return ParentPart(std::string(name, static_cast<size_t>(length)));
+}
+
+// ---- Server images ----
+
+std::unique_ptr<TBitmap> StretchedCopy(const TBitmap& Bitmap, int32_t Width, int32_t Height) {
+    auto stretched = std::make_unique<TBitmap>(0, 0, Bitmap.PixelFormat());
+    if (Bitmap.PixelFormat() == pf8bit) stretched->SetPalette(Bitmap.Palette());
+    stretched->SetSize(Width, Height);
+    stretched->StretchCopy(Rect(0, 0, Width, Height), Bitmap);
+    return stretched;
+}
+
+// Writes the picture into a file of a new name in Directory and returns the name. A partly
+// written file is removed.
+std::string WriteUnderNewName(const TBitmap& Picture, const std::string& Directory) {
+    for (int attempt = 1;; ++attempt) {
+        const std::string name = WbGenerateRandomFilename("AG", "gif");
+        const std::string path = Directory + name;
+        std::unique_ptr<TFileStream> file;
+        try {
+            file = std::make_unique<TFileStream>(path, fmCreateNew);
+        } catch (const EFCreateError& e) {
+            if (e.ErrorCode() == EEXIST && attempt < kMaxNameAttempts) continue;
+            throw;
+        }
+        try {
+            WbGifToStream(Picture, *file);
+        } catch (...) {
+            file.reset();
+            unlink(path.c_str());
+            throw;
+        }
+        return name;
+    }
+}
+
+// A file name pattern that matches Text literally.
+std::string LiteralPattern(const std::string& Text) {
+    std::string pattern;
+    for (const char c : Text) {
+        if (c == '*' || c == '?' || c == '[' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
+// Directories and files whose owner may not write them (the read-only files) are not deleted.
+bool Deletable(const struct stat& Status) {
+    return !S_ISDIR(Status.st_mode) && (S_ISLNK(Status.st_mode) || (Status.st_mode & S_IWUSR) != 0);
+}
+
+int64_t ModificationNanoseconds(const struct stat& Status) {
+    return static_cast<int64_t>(Status.st_mtim.tv_sec) * 1000000000 + Status.st_mtim.tv_nsec;
+}
 
 }  // namespace
 
@@ -124,6 +258,70 @@ std::string WbGetUniqueID(const std::string& Prefix) {
     std::string id = Prefix + std::to_string(gUniqueIDCounter);
     gUniqueIDCounter = WrapAdd(gUniqueIDCounter, 1);
     return id;
+}
+
+void WbSetInternalImagePath(const std::string& Path) { gInternalImagePath = Path; }
+std::string WbGetInternalImagePath() { return gInternalImagePath; }
+void WbSetExternalImagePath(const std::string& Path) { gExternalImagePath = Path; }
+std::string WbGetExternalImagePath() { return gExternalImagePath; }
+
+void WbRandSeed(uint64_t Seed) {
+    gRandomState = Seed;
+    gRandomSeeded = true;
+}
+
+std::string WbGenerateRandomFilename(const std::string& Prefix, const std::string& Extension) {
+    const uint64_t first = RandomNumber();
+    const uint64_t second = RandomNumber();
+    return Prefix + std::to_string(first) + "_" + std::to_string(second) + "." + Extension;
+}
+
+std::string WbGenerateServerImage(const TBitmap& Bitmap, int32_t Width, int32_t Height, bool Stretch) {
+    try {
+        const std::string directory = gInternalImagePath;
+        ForceDirectories(directory);
+        std::unique_ptr<TBitmap> stretched;
+        if (Stretch) stretched = StretchedCopy(Bitmap, Width, Height);
+        return gExternalImagePath + WriteUnderNewName(Stretch ? *stretched : Bitmap, directory);
+    } catch (...) {
+        return "";
+    }
+}
+
+void WbCleanupTempResources(int32_t AgeMinutes, int32_t MaxCount) {
+    const std::string& path = gInternalImagePath;
+    const auto slash = path.rfind('/');
+    const std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const std::string pattern = LiteralPattern(path.substr(directory.size())) + "AG*.gif";
+    DIR* search = opendir(directory.empty() ? "." : directory.c_str());
+    if (search == nullptr) return;
+    const int64_t now = ClockNanoseconds(CLOCK_REALTIME);
+    const __int128 age = static_cast<__int128>(AgeMinutes) * 60 * 1000000000;
+    int32_t deleted = 0;
+    while (deleted < MaxCount) {
+        const dirent* entry = readdir(search);
+        if (entry == nullptr) break;
+        if (fnmatch(pattern.c_str(), entry->d_name, 0) != 0) continue;
+        const std::string file = directory + entry->d_name;
+        struct stat status {};
+        if (lstat(file.c_str(), &status) != 0) continue;
+        if (now - ModificationNanoseconds(status) > age && Deletable(status) && unlink(file.c_str()) == 0)
+            ++deleted;
+    }
+    closedir(search);
+}
+
+void WbMiscToolsStart() {
+    SeedFromClock();
+    gUniqueIDCounter = 0;
+    const std::string directory = ExecutableDirectory();
+    gInternalImagePath = directory.empty() ? std::string() : directory + "images/";
+    gExternalImagePath = "\\images\\";
+}
+
+void WbMiscToolsStop() {
+    gInternalImagePath.clear();
+    gExternalImagePath.clear();
 }
 
 }  // namespace wb

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "host/Bitmaps.h"
 #include "host/Graphics.h"
 #include "host/TStrings.h"
 
@@ -50,5 +51,42 @@ int32_t Wbminimum(int32_t A, int32_t B);
 
 // Prefix followed by the process's running number, which then goes up by one.
 std::string WbGetUniqueID(const std::string& Prefix);
+
+// ---- Server images ----
+
+// The directory the server images are written to, and the address prefix the browser fetches
+// them by. Both are used as prefixes by plain concatenation, so a usable value ends with "/";
+// the setters store what they are given.
+void WbSetInternalImagePath(const std::string& Path);
+std::string WbGetInternalImagePath();
+void WbSetExternalImagePath(const std::string& Path);
+std::string WbGetExternalImagePath();
+
+// Prefix, a random number, "_", a second random number, "." and Extension; each number lies
+// between 0 and 99,999,998.
+std::string WbGenerateRandomFilename(const std::string& Prefix, const std::string& Extension);
+
+// Restarts the random numbers of the file names from Seed, so that a program can repeat a
+// sequence. WbMiscToolsStart seeds from the clock and the process id instead.
+void WbRandSeed(uint64_t Seed);
+
+// Writes Bitmap as a GIF file under a new name "AG<n>_<n>.gif" in the internal image path
+// (made first if it is missing) and returns the external image path followed by the name. With
+// Stretch the picture is first scaled to Width x Height. The file is created exclusively: a
+// name that is taken draws a new one, so no file is ever overwritten. Any failure gives "" and
+// leaves no file behind.
+std::string WbGenerateServerImage(const TBitmap& Bitmap, int32_t Width, int32_t Height, bool Stretch);
+
+// Deletes, in the internal image path, files matching "AG*.gif" that are older than AgeMinutes,
+// at most MaxCount of them. Files that cannot be deleted (directories, write-protected files)
+// are skipped and not counted.
+void WbCleanupTempResources(int32_t AgeMinutes, int32_t MaxCount);
+
+// The unit's start: seeds the random numbers from the clock and the process id, sets the
+// unique-identifier counter to 0, the internal image path to the executable's directory
+// followed by "/images/" and the external image path to "\images\". The stop empties both
+// paths.
+void WbMiscToolsStart();
+void WbMiscToolsStop();
 
 }  // namespace wb

@@ -29,14 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::unique_ptr<wb::TForm> form;
     try {
         form = wb::ReadForm(text, "fuzz.dfm", options);
-    } catch (const wb::EReadError&) {
+    } catch (const wb::EFormFileError&) {
         return 0;
     }
     const std::string first = wb::WriteForm(*form);
     std::unique_ptr<wb::TForm> again;
     try {
         again = wb::ReadForm(first, "written.dfm", options);
-    } catch (const wb::EReadError& e) {
+    } catch (const wb::EFormFileError& e) {
         Fail("the written form does not load", first, e.Message());
     }
     const std::string second = wb::WriteForm(*again);

@@ -141,7 +141,7 @@ TEST(TFormFile, LoadAndSaveFiles) {
     try {
         TFormFile::Parse("object F: TForm\n  Width 1\nend\n", "bad.dfm");
         ADD_FAILURE() << "loaded";
-    } catch (const EReadError& e) {
+    } catch (const EFormFileError& e) {
         EXPECT_EQ(e.Message(), "bad.dfm:2:9: expected '='");
         EXPECT_EQ(e.FileName(), "bad.dfm");
         EXPECT_EQ(e.Line(), 2);

@@ -33,7 +33,7 @@ std::unique_ptr<TForm> Read(const std::string& text,
 std::string ReadError(const std::string& text, const TFormReadOptions& options = IgnoringEvents()) {
     try {
         Read(text, options);
-    } catch (const EReadError& e) {
+    } catch (const EFormFileError& e) {
         return e.Message();
     }
     return "no error";

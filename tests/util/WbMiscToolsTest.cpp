@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cctype>
 #include <climits>
+#include <filesystem>
+#include <regex>
 #include <set>
+
+#include "support/Pictures.h"
 
 namespace wb {
 namespace {
@@ -153,6 +162,271 @@ TEST(WbMiscTools, UniqueIDsShareOneCounterAcrossPrefixes) {
     const int32_t n = std::stoi(first.substr(3));
     EXPECT_EQ(WbGetUniqueID("X"), "X" + std::to_string(n + 1));
     EXPECT_EQ(WbGetUniqueID(""), std::to_string(n + 2));
+}
+
+// ---- Server images ----
+
+TEST(WbMiscTools, StartSetsThePathsAndTheCounterAndStopEmptiesThePaths) {
+    WbMiscToolsStart();
+    const std::string executable = std::filesystem::read_symlink("/proc/self/exe").string();
+    EXPECT_EQ(WbGetInternalImagePath(), executable.substr(0, executable.rfind('/')) + "/images/");
+    EXPECT_EQ(WbGetExternalImagePath(), "\\images\\");
+    EXPECT_EQ(WbGetUniqueID("MAP"), "MAP0");
+    WbSetInternalImagePath("/srv/x");  // stored as given
+    EXPECT_EQ(WbGetInternalImagePath(), "/srv/x");
+    WbMiscToolsStop();
+    EXPECT_EQ(WbGetInternalImagePath(), "");
+    EXPECT_EQ(WbGetExternalImagePath(), "");
+}
+
+TEST(WbMiscTools, RandomFileNamesHaveTwoNumbersBelow99999999) {
+    const std::regex pattern("AG(0|[1-9][0-9]{0,7})_(0|[1-9][0-9]{0,7})\\.gif");
+    std::set<std::string> names;
+    for (int i = 0; i < 200; ++i) {
+        const std::string name = WbGenerateRandomFilename("AG", "gif");
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(name, match, pattern)) << name;
+        EXPECT_LT(std::stoll(match[1]), 99999999);
+        EXPECT_LT(std::stoll(match[2]), 99999999);
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 200u);
+
+    WbRandSeed(7);
+    const std::string first = WbGenerateRandomFilename("p", "e");
+    WbRandSeed(7);
+    EXPECT_EQ(WbGenerateRandomFilename("p", "e"), first);
+}
+
+class ServerImages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WbMiscToolsStart();
+        WbSetInternalImagePath(Images() + "/");
+        WbSetExternalImagePath("/img/");
+    }
+    void TearDown() override { WbMiscToolsStop(); }
+
+    std::string Images() const { return dir.File("images"); }
+
+    // The names in a directory, sorted.
+    static std::vector<std::string> Names(const std::string& directory) {
+        std::vector<std::string> names;
+        std::error_code ignored;
+        for (const auto& entry : std::filesystem::directory_iterator(directory, ignored))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    test::TempDir dir;
+};
+
+TEST_F(ServerImages, WritesAGifUnderANewNameAndReturnsItsAddress) {
+    const TBitmap bitmap = test::NoiseBitmap(13, 7, 1, 30);
+    const std::string address = WbGenerateServerImage(bitmap, 999, 999, false);  // size unused
+    ASSERT_TRUE(std::regex_match(address, std::regex("/img/AG[0-9]+_[0-9]+\\.gif"))) << address;
+    const std::string name = address.substr(5);
+    EXPECT_EQ(Names(Images()), std::vector<std::string>{name});
+    const auto decoded = test::DecodeGif(test::ReadFileBytes(Images() + "/" + name));
+    ASSERT_EQ(decoded.Error, 0);
+    EXPECT_EQ(test::ColorsOf(decoded), test::ColorsOf(bitmap));
+}
+
+TEST_F(ServerImages, StretchesToTheGivenSize) {
+    const TBitmap bitmap = test::IndexedBitmap(2, 2, [](int x, int y) { return y * 2 + x; }, {clRed, clLime, clBlue, clYellow});
+    const std::string address = WbGenerateServerImage(bitmap, 4, 3, true);
+    ASSERT_NE(address, "");
+    const auto decoded = test::DecodeGif(test::ReadFileBytes(Images() + "/" + address.substr(5)));
+    ASSERT_EQ(decoded.Error, 0);
+    EXPECT_EQ(decoded.Width, 4);
+    EXPECT_EQ(decoded.Height, 3);
+    EXPECT_EQ(test::ColorsOf(decoded), (std::vector<TColor>{clRed, clRed, clLime, clLime,      //
+                                                            clBlue, clBlue, clYellow, clYellow,  //
+                                                            clBlue, clBlue, clYellow, clYellow}));
+    const TBitmap colour = [] {
+        TBitmap b(3, 1, pf24bit);
+        b.SetPixel(0, 0, RGB(1, 2, 3));
+        return b;
+    }();
+    const std::string wide = WbGenerateServerImage(colour, 6, 1, true);
+    const auto widened = test::DecodeGif(test::ReadFileBytes(Images() + "/" + wide.substr(5)));
+    EXPECT_EQ(test::ColorsOf(widened), (std::vector<TColor>{RGB(1, 2, 3), RGB(1, 2, 3), clWhite, clWhite, clWhite, clWhite}));
+}
+
+TEST_F(ServerImages, FailuresGiveTheEmptyStringAndLeaveNoFile) {
+    const TBitmap bitmap = test::NoiseBitmap(4, 4, 2);
+    const struct {
+        const char* name;
+        std::string internal;
+        const TBitmap* bitmap;
+        int32_t width, height;
+        bool stretch;
+    } cases[] = {
+        {"empty internal path", "", &bitmap, 0, 0, false},
+        {"relative path that does not exist", "wbforms-no-such-directory/images/", &bitmap, 0, 0, false},
+        {"directory that cannot be made", dir.File("file/images/"), &bitmap, 0, 0, false},
+        {"bitmap without pixels", Images() + "/", nullptr, 0, 0, false},
+        {"stretched to nothing", Images() + "/", &bitmap, 0, 5, true},
+        {"stretched to a negative width", Images() + "/", &bitmap, -3, 5, true},
+        {"stretched past the largest GIF", Images() + "/", &bitmap, 65536, 1, true},
+    };
+    test::WriteFileBytes(dir.File("file"), {'x'});
+    const TBitmap empty;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WbSetInternalImagePath(c.internal);
+        EXPECT_EQ(WbGenerateServerImage(c.bitmap ? *c.bitmap : empty, c.width, c.height, c.stretch), "");
+        EXPECT_EQ(Names(Images()), std::vector<std::string>{});
+    }
+    EXPECT_FALSE(std::filesystem::exists("wbforms-no-such-directory"));
+}
+
+TEST_F(ServerImages, MakesEveryMissingLevelAndJoinsAPathWithoutSeparatorAsIs) {
+    WbSetInternalImagePath(dir.File("a/b/c/"));
+    EXPECT_NE(WbGenerateServerImage(test::NoiseBitmap(2, 2, 3), 0, 0, false), "");
+    EXPECT_EQ(Names(dir.File("a/b/c")).size(), 1u);
+
+    WbSetInternalImagePath(dir.File("x"));  // the directory x is made; the file goes beside it
+    const std::string address = WbGenerateServerImage(test::NoiseBitmap(2, 2, 3), 0, 0, false);
+    ASSERT_NE(address, "");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("x")));
+    EXPECT_TRUE(std::filesystem::exists(dir.File("x" + address.substr(5))));
+    EXPECT_EQ(address.substr(5, 2), "AG");
+}
+
+TEST_F(ServerImages, NeverOverwritesAFileThatHasTheDrawnName) {
+    std::filesystem::create_directory(Images());
+    WbRandSeed(1234);
+    const std::string taken = WbGenerateRandomFilename("AG", "gif");
+    test::WriteFileBytes(Images() + "/" + taken, {'k', 'e', 'e', 'p'});
+    WbRandSeed(1234);  // the server image draws the taken name first
+    const std::string address = WbGenerateServerImage(test::NoiseBitmap(3, 3, 4), 0, 0, false);
+    ASSERT_NE(address, "");
+    EXPECT_NE(address, "/img/" + taken);
+    EXPECT_EQ(test::ReadFileBytes(Images() + "/" + taken), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+    EXPECT_EQ(Names(Images()).size(), 2u);
+}
+
+// Runs Child in Count forked processes at once; each returns the addresses it wrote, one a line.
+std::vector<std::string> InChildren(int Count, const std::function<std::string()>& Child) {
+    std::vector<std::pair<pid_t, int>> children;
+    for (int i = 0; i < Count; ++i) {
+        int fds[2];
+        if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(fds[0]);
+            const std::string out = Child();
+            const bool written = write(fds[1], out.data(), out.size()) == static_cast<ssize_t>(out.size());
+            _exit(written ? 0 : 1);
+        }
+        close(fds[1]);
+        children.emplace_back(pid, fds[0]);
+    }
+    std::vector<std::string> lines;
+    for (const auto& [pid, fd] : children) {
+        std::string out;
+        char buffer[256];
+        for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) out.append(buffer, static_cast<size_t>(n));
+        close(fd);
+        int status = 0;
+        waitpid(pid, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        for (size_t at = 0, end; (end = out.find('\n', at)) != std::string::npos; at = end + 1)
+            lines.push_back(out.substr(at, end - at));
+    }
+    return lines;
+}
+
+TEST_F(ServerImages, ProcessesStartedTogetherWriteDifferentFiles) {
+    // Started in the same instant, two processes seed differently.
+    const auto firstNames = InChildren(2, [] {
+        WbMiscToolsStart();
+        return WbGenerateRandomFilename("AG", "gif") + "\n";
+    });
+    ASSERT_EQ(firstNames.size(), 2u);
+    EXPECT_NE(firstNames[0], firstNames[1]);
+
+    // Even two processes that draw the very same names write separate files: the second to take
+    // a name finds it taken and draws again.
+    std::filesystem::create_directory(Images());
+    const auto addresses = InChildren(2, [] {
+        WbRandSeed(42);
+        const TBitmap bitmap = test::NoiseBitmap(40, 40, static_cast<uint32_t>(getpid()));
+        std::string out;
+        for (int i = 0; i < 25; ++i) out += WbGenerateServerImage(bitmap, 0, 0, false) + "\n";
+        return out;
+    });
+    ASSERT_EQ(addresses.size(), 50u);
+    EXPECT_EQ(std::set<std::string>(addresses.begin(), addresses.end()).size(), 50u);
+    EXPECT_EQ(std::count(addresses.begin(), addresses.end(), ""), 0);
+    const auto names = Names(Images());
+    ASSERT_EQ(names.size(), 50u);
+    for (const auto& name : names) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(test::DecodeGif(test::ReadFileBytes(Images() + "/" + name)).Error, 0);
+    }
+}
+
+TEST_F(ServerImages, CleanupDeletesOldGeneratedFilesUpToTheMaximum) {
+    std::filesystem::create_directory(Images());
+    auto make = [&](const std::string& name, int64_t ageSeconds) {
+        test::WriteFileBytes(Images() + "/" + name, {'g'});
+        test::AgeFile(Images() + "/" + name, ageSeconds);
+    };
+    auto count = [&](const std::string& prefix) {
+        const auto names = Names(Images());
+        return std::count_if(names.begin(), names.end(), [&](const std::string& n) { return n.rfind(prefix, 0) == 0; });
+    };
+    for (int i = 0; i < 5; ++i) make("AGold" + std::to_string(i) + ".gif", 600);
+    make("AGnew.gif", 60);
+    make("AGfuture.gif", -60);
+    make("other.gif", 600);
+    make("AGold.png", 600);
+
+    WbCleanupTempResources(5, 0);
+    EXPECT_EQ(count("AGold"), 6);
+    WbCleanupTempResources(5, -1);
+    EXPECT_EQ(count("AGold"), 6);
+    WbCleanupTempResources(5, 2);
+    EXPECT_EQ(count("AGold"), 4);  // AGold.png and two of the five
+    WbCleanupTempResources(5, 100);
+    EXPECT_EQ(Names(Images()), (std::vector<std::string>{"AGfuture.gif", "AGnew.gif", "AGold.png", "other.gif"}));
+    WbCleanupTempResources(0, 100);  // everything written before now
+    EXPECT_EQ(Names(Images()), (std::vector<std::string>{"AGfuture.gif", "AGold.png", "other.gif"}));
+}
+
+TEST_F(ServerImages, CleanupSkipsWhatItCannotDeleteWithoutCountingIt) {
+    std::filesystem::create_directory(Images());
+    std::filesystem::create_directory(Images() + "/AGdir.gif");
+    test::AgeFile(Images() + "/AGdir.gif", 600);
+    test::WriteFileBytes(Images() + "/AGreadonly.gif", {'r'});
+    chmod((Images() + "/AGreadonly.gif").c_str(), 0444);
+    test::AgeFile(Images() + "/AGreadonly.gif", 600);
+    test::WriteFileBytes(Images() + "/AG1.gif", {'1'});
+    test::AgeFile(Images() + "/AG1.gif", 600);
+    test::WriteFileBytes(Images() + "/AG2.gif", {'2'});
+    test::AgeFile(Images() + "/AG2.gif", 600);
+
+    WbCleanupTempResources(1, 2);
+    EXPECT_EQ(Names(Images()), (std::vector<std::string>{"AGdir.gif", "AGreadonly.gif"}));
+}
+
+TEST_F(ServerImages, CleanupOfAPathWithoutSeparatorDeletesTheFilesItFound) {
+    // With the path ".../x" the search is for "xAG*.gif" beside x; what it finds is deleted, not
+    // a file named "x" + the name found.
+    for (const char* name : {"xAG1.gif", "xxAG1.gif", "AG1.gif"}) {
+        test::WriteFileBytes(dir.File(name), {'g'});
+        test::AgeFile(dir.File(name), 600);
+    }
+    WbSetInternalImagePath(dir.File("x"));
+    WbCleanupTempResources(1, 10);
+    EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"AG1.gif", "xxAG1.gif"}));
+
+    WbSetInternalImagePath(dir.File("missing/"));
+    WbCleanupTempResources(1, 10);  // nothing to search: nothing happens
+    EXPECT_EQ(Names(dir.Path()).size(), 2u);
 }
 
 }  // namespace

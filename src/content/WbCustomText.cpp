@@ -1,0 +1,69 @@
+#include "content/WbCustomText.h"
+
+#include "host/Exception.h"
+#include "util/WbMiscTools.h"
+
+namespace wb {
+
+TWbCustomText::TWbCustomText(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
+    SetWidth(70);
+    SetHeight(20);
+    SetFont(new TWbFont);
+    FFont->SetPrimaryFont("ARIAL");
+    FFont->SetSecondaryFonts("SYSTEM");
+    FFont->SetFontSize(2);
+    FFont->SetColor(clBlack);
+    FAutoLineBreak = true;
+}
+
+void TWbCustomText::SetFont(TWbFont* Value) {
+    if (Value == FFont.get()) return;
+    if (Value == nullptr) throw Exception("A text component cannot be without a font");
+    FFont.reset(Value);
+    FFont->SetOnChange([this](TObject* Sender) { updateSelf(Sender); });
+    invalidate();
+}
+
+void TWbCustomText::SetLink(std::string Value) {
+    FLink = std::move(Value);
+    invalidate();
+}
+
+TStrings& TWbCustomText::readText() { return FText; }
+
+void TWbCustomText::WriteText(const TStrings& Value) {
+    FText.Assign(Value);
+    invalidate();
+}
+
+std::string TWbCustomText::put() {
+    ActivateBeforePutEvent();
+    // The anchor encloses everything, the free texts before and after included.
+    const bool linked = !FLink.empty();
+    std::string html;
+    if (linked) {
+        html += "<A HREF = \"";
+        html += FLink;
+        html += "\" >";
+    }
+    WbStrToHTML(html, WbCollapseStringList(GetHTMLBefore()));
+    WbStrToHTML(html, FFont->CreateHTMLText(JoinedLines()));
+    WbStrToHTML(html, WbCollapseStringList(GetHTMLInside()));
+    WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
+    if (linked) html += "</A>";
+    ActivateAfterPutEvent();
+    return html;
+}
+
+// Every line, the last one too, followed by the line break when there is one.
+std::string TWbCustomText::JoinedLines() {
+    const char* lineBreak = FAutoLineBreak ? "<br>" : "";
+    std::string lines;
+    for (const auto& line : readText()) {
+        lines += line;
+        lines += lineBreak;
+    }
+    return lines;
+}
+
+}  // namespace wb

@@ -1,0 +1,48 @@
+#include "forms/WbTextArea.h"
+
+namespace wb {
+
+TWbTextArea::TWbTextArea(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
+    SetColumns(50);
+    SetRows(8);
+    SetWidth(425);
+    SetHeight(150);
+}
+
+void TWbTextArea::SetColumns(int32_t Value) {
+    FColumns = Value;
+    HasChanged();
+}
+
+void TWbTextArea::SetRows(int32_t Value) {
+    FRows = Value;
+    HasChanged();
+}
+
+void TWbTextArea::SetValue(const TStrings& Value) {
+    FValue.Assign(Value);
+    HasChanged();
+}
+
+std::string TWbTextArea::put() {
+    ActivateBeforePutEvent();
+    std::string html = WbCollapseStringList(GetHTMLBefore());
+    html += "<TEXTAREA NAME=\"";
+    html += FieldName();
+    html += "\" ROWS=";
+    html += std::to_string(FRows);
+    html += " COLS=";
+    html += std::to_string(FColumns);
+    html += WbCollapseStringList(GetHTMLInside());
+    html += '>';
+    for (const std::string& line : FValue) {
+        html += line;
+        html += "\r\n";
+    }
+    html += "</TEXTAREA>";
+    WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
+    ActivateAfterPutEvent();
+    return html;
+}
+
+}  // namespace wb
