@@ -7,6 +7,7 @@
 #include "core/WbPage.h"
 #include "host/Exception.h"
 #include "host/FormFile.h"
+#include "util/WbMiscTools.h"
 
 namespace wbforms_cli {
 
@@ -51,6 +52,9 @@ wb::TWbVisibleComponent& ChooseComponent(const wb::TFormFile& file, const std::s
 
 int Run(const std::vector<std::string>& args) {
     const TArguments parsed = ParseArguments(args);
+    // The package starts before its forms load, as in the host; WbMiscTools is the one unit
+    // with work to do at start.
+    wb::WbMiscToolsStart();
     std::string html;
     try {
         const wb::TFormFile file = wb::TFormFile::Load(parsed.FormFile, {.IgnoreEvents = true});
