@@ -8,6 +8,7 @@
 #include "host/Exception.h"
 #include "host/FormLexer.h"
 #include "host/Published.h"
+#include "host/SysUtils.h"
 
 namespace wb {
 

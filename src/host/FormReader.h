@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "host/Forms.h"
-#include "host/SysUtils.h"
 #include "host/TObject.h"
 
 namespace wb {
