@@ -1,5 +1,7 @@
 #include "content/WbCustomText.h"
 
+#include "host/Published.h"
+
 #include "host/Exception.h"
 #include "util/WbMiscTools.h"
 
@@ -14,6 +16,13 @@ TWbCustomText::TWbCustomText(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
     FFont->SetFontSize(2);
     FFont->SetColor(clBlack);
     FAutoLineBreak = true;
+}
+
+void TWbCustomText::Publish() {
+    Published<TWbCustomText>("TWbCustomText", "TWbVisibleComponent", kAbstractClass)
+        .Enum("Align", &TWbCustomText::Align, &TWbCustomText::SetAlign, t_WbTextAlignNames)
+        .Object("Font", &TWbCustomText::GetFont)
+        .Str("Link", &TWbCustomText::Link, &TWbCustomText::SetLink);
 }
 
 void TWbCustomText::SetFont(TWbFont* Value) {

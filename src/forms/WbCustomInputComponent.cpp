@@ -1,6 +1,15 @@
 #include "forms/WbCustomInputComponent.h"
 
+#include "host/Published.h"
+
 namespace wb {
+
+void TWbCustomInputComponent::Publish() {
+    Published<TWbCustomInputComponent>("TWbCustomInputComponent", "TWbVisibleComponent",
+                                       kAbstractClass)
+        .Str("FieldName", &TWbCustomInputComponent::FieldName,
+             &TWbCustomInputComponent::SetFieldName);
+}
 
 TWbOption WbSplitOption(const std::string& Line) {
     // Seeding both parts with the line is what a line without "=" keeps.
