@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
+  opensp w3c-sgml-lib    # onsgmls and the HTML 3.2 DTD: the example pages are validated
 )
 
 missing=()
