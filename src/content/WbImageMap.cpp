@@ -1,5 +1,7 @@
 #include "content/WbImageMap.h"
 
+#include "host/Arithmetic.h"
+
 namespace wb {
 
 TWbImageMap::TWbImageMap(TComponent* AOwner) : TGraphicControl(AOwner) {
@@ -8,6 +10,18 @@ TWbImageMap::TWbImageMap(TComponent* AOwner) : TGraphicControl(AOwner) {
     style.Exclude(csOpaque);
     SetControlStyle(style);
     SetBounds(Left(), Top(), 50, 25);
+}
+
+void TWbImageMap::paint() {
+    TCanvas& canvas = Canvas();
+    const int32_t right = WrapSub(Width(), 1);
+    const int32_t bottom = WrapSub(Height(), 1);
+    canvas.Pen().SetStyle(psDash);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(0, bottom);
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(right, 0);
+    canvas.LineTo(0, 0);
 }
 
 }  // namespace wb
