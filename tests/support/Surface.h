@@ -78,3 +78,62 @@ inline bool SamePixels(const TBitmap& A, const TBitmap& B) {
 }
 
 }  // namespace wb::test
+
+namespace wb::test {
+
+// One pixel of the dashed outline a component draws along its innermost pixels.
+struct OutlinePixel {
+    int32_t X;
+    int32_t Y;
+    bool Dash;  // in a dash (changed) rather than in a gap (left alone)
+};
+
+// The outline of a Width x Height component, in the order it is drawn: down the left edge from
+// the top-left corner, along the bottom, up the right edge, back along the top; the pattern of
+// 18 pixels on and 6 off runs on from edge to edge.
+inline std::vector<OutlinePixel> DashedOutline(int32_t Width, int32_t Height) {
+    std::vector<OutlinePixel> outline;
+    auto add = [&](int32_t x, int32_t y) {
+        outline.push_back({x, y, outline.size() % 24 < 18});
+    };
+    for (int32_t y = 0; y < Height - 1; ++y) add(0, y);
+    for (int32_t x = 0; x < Width - 1; ++x) add(x, Height - 1);
+    for (int32_t y = Height - 1; y > 0; --y) add(Width - 1, y);
+    for (int32_t x = Width - 1; x > 0; --x) add(x, 0);
+    return outline;
+}
+
+// Checks that the outline of the picture's whole area is DashedOutline: dashes in DashColor,
+// gaps in GapColor.
+inline void ExpectDashedOutline(const TBitmap& Bitmap, TColor DashColor, TColor GapColor) {
+    for (const OutlinePixel& p : DashedOutline(Bitmap.Width(), Bitmap.Height()))
+        EXPECT_EQ(Bitmap.GetPixel(p.X, p.Y), p.Dash ? DashColor : GapColor) << "outline at " << p.X << ", " << p.Y;
+}
+
+}  // namespace wb::test
+
+namespace wb::test {
+
+// A small figure a control draws in its top-left corner (the check box, the radio button), as
+// painted on a yellow background.
+struct CornerFigureCase {
+    const char* name;
+    bool checked;
+    int32_t width;
+    int32_t height;
+    std::vector<std::string> figure;  // pixels (1, 1) to (15, 15): '#' black, '.' white, 'y' yellow
+};
+
+// Checks the figure, the dashed outline (yellow inverted is blue) and the yellow everywhere
+// else.
+inline void ExpectCornerFigure(const TBitmap& Picture, const std::vector<std::string>& Figure) {
+    const std::map<TColor, char> legend = {{clBlack, '#'}, {clWhite, '.'}, {clYellow, 'y'}, {clBlue, 'b'}};
+    EXPECT_EQ(test::Picture(Picture, Rect(1, 1, 16, 16), legend), Figure);
+    ExpectDashedOutline(Picture, clBlue, clYellow);
+    const int32_t width = Picture.Width();
+    const int32_t height = Picture.Height();
+    EXPECT_EQ(CountColor(Picture, Rect(16, 1, width - 1, height - 1), clYellow), (width - 17) * (height - 2));
+    EXPECT_EQ(CountColor(Picture, Rect(1, 16, 16, height - 1), clYellow), 15 * (height - 17));
+}
+
+}  // namespace wb::test
