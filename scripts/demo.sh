@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds wbforms and renders the example page.
+# Installs what is missing, builds wbforms and renders the example pages: one built in C++, one
+# from the form file examples/order.dfm.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,4 +10,6 @@ scripts/build.sh build
 out=build/demo
 mkdir -p "$out"
 build/examples/nested_panels "$out/nested_panels.html"
-echo "The example page is in $(pwd)/$out/nested_panels.html"
+build/tools/wbforms render examples/order.dfm >"$out/order.html"
+echo "The page built in C++ is in $(pwd)/$out/nested_panels.html"
+echo "The page of the form file examples/order.dfm is in $(pwd)/$out/order.html"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything, and runs every test twice: in the normal build,
-# and in a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds everything, fuzzes the form-file reader for 30 seconds, and
+# runs every test twice: in the normal build, and in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +12,9 @@ scripts/build.sh build-sanitize -DWBFORMS_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== fuzzing the form-file reader =="
+scripts/fuzz.sh 30
 
 echo "== tests =="
 ctest --test-dir build --output-on-failure -j2

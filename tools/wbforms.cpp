@@ -10,12 +10,16 @@ namespace wbforms_cli {
 
 void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Message << '\n'; }
 
+extern const Command kRenderCommand;
+extern const Command kFormatCommand;
 extern const Command kGifCommand;
 
 namespace {
 
 // Every subcommand, in the order the usage lists them.
 const Command* const kCommands[] = {
+    &kRenderCommand,
+    &kFormatCommand,
     &kGifCommand,
 };
 

@@ -1,5 +1,7 @@
 #include "cgi/WbCGI.h"
 
+#include "host/Published.h"
+
 #include <pthread.h>
 #include <signal.h>
 #include <unistd.h>
@@ -197,6 +199,8 @@ void TWbCGI::SetRequest(TWbCGIRequest Request) {
         FRequest.Variable = [](const std::string&) -> std::optional<std::string> { return {}; };
     if (!FRequest.ReadBody) FRequest.ReadBody = [](char*, size_t) -> ssize_t { return 0; };
 }
+
+void TWbCGI::Publish() { Published<TWbCGI>("TWbCGI", "TComponent"); }
 
 void TWbCGI::SetOutputHandle(int Handle) {
     FOutputHandle = Handle;

@@ -40,13 +40,9 @@ using TWbCGIWriter = std::function<void(const char* Data, size_t Size)>;
 class TWbCGI : public TComponent {
 public:
     explicit TWbCGI(TComponent* AOwner);
+    static void Publish();
     ~TWbCGI() override;
 
-    // The place of the component on the design surface; it has no other meaning.
-    int32_t Left() const { return FLeft; }
-    void SetLeft(int32_t Value) { FLeft = Value; }
-    int32_t Top() const { return FTop; }
-    void SetTop(int32_t Value) { FTop = Value; }
 
     // Writes Text as the next part of the response: "Content-Type: text/html" and CR LF on this
     // component's first call, then on every call an empty line (CR LF), Text and CR LF. A failed
@@ -114,8 +110,6 @@ private:
     bool FHeaderWritten = false;
     std::unique_ptr<TStringList> FFormVars;
     std::vector<TItemName> FItemNames;  // one for each item of FFormVars
-    int32_t FLeft = 0;
-    int32_t FTop = 0;
     TWbCGIRequest FRequest;
     bool FBodyRead = false;
     std::string FBody;

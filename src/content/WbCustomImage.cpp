@@ -1,5 +1,7 @@
 #include "content/WbCustomImage.h"
 
+#include "host/Published.h"
+
 #include "content/WbImageMap.h"
 #include "host/Arithmetic.h"
 #include "host/Exception.h"
@@ -34,6 +36,10 @@ TWbCustomImage::TWbCustomImage(TComponent* AOwner) : TWbVisibleComponent(AOwner)
 void TWbCustomImage::setstretch(bool Value) {
     FStretch = Value;
     invalidate();
+}
+
+void TWbCustomImage::Publish() {
+    Published<TWbCustomImage>("TWbCustomImage", "TWbVisibleComponent", kAbstractClass);
 }
 
 std::string TWbCustomImage::put() {

@@ -11,6 +11,7 @@ namespace wb {
 class TWbCustomImage : public TWbVisibleComponent {
 public:
     explicit TWbCustomImage(TComponent* AOwner);
+    static void Publish();
 
     // Published properties.
     const std::string& ImagePath() const { return FImagePath; }

@@ -2,6 +2,7 @@
 
 #include "host/Arithmetic.h"
 #include "host/Exception.h"
+#include "host/Published.h"
 #include "util/WbMiscTools.h"
 
 namespace wb {
@@ -15,6 +16,13 @@ TWbCustomText::TWbCustomText(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
     FFont->SetFontSize(2);
     FFont->SetColor(clBlack);
     FAutoLineBreak = true;
+}
+
+void TWbCustomText::Publish() {
+    Published<TWbCustomText>("TWbCustomText", "TWbVisibleComponent", kAbstractClass)
+        .Enum("Align", &TWbCustomText::Align, &TWbCustomText::SetAlign, t_WbTextAlignNames)
+        .Object("Font", &TWbCustomText::GetFont)
+        .Str("Link", &TWbCustomText::Link, &TWbCustomText::SetLink);
 }
 
 void TWbCustomText::SetFont(TWbFont* Value) {

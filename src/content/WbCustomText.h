@@ -14,6 +14,7 @@ namespace wb {
 class TWbCustomText : public TWbVisibleComponent {
 public:
     explicit TWbCustomText(TComponent* AOwner);
+    static void Publish();
 
     // Published properties (Align is the cell alignment of TWbVisibleComponent).
     TWbFont* GetFont() const { return FFont.get(); }

@@ -1,5 +1,7 @@
 #include "content/WbFont.h"
 
+#include "host/Published.h"
+
 #include <algorithm>
 
 #include "util/WbMiscTools.h"
@@ -13,6 +15,18 @@ constexpr int32_t kSmallestSize = 1;
 constexpr int32_t kLargestSize = 6;
 
 }  // namespace
+
+void TWbFont::Publish() {
+    Published<TWbFont>("TWbFont", "TPersistent", kAbstractClass)
+        .Str("PrimaryFont", &TWbFont::PrimaryFont, &TWbFont::SetPrimaryFont)
+        .Str("SecondaryFonts", &TWbFont::SecondaryFonts, &TWbFont::SetSecondaryFonts)
+        .Int("Size", &TWbFont::GetFontSize, &TWbFont::SetFontSize)
+        .Color("Color", &TWbFont::Color, &TWbFont::SetColor)
+        .Bool("Bold", &TWbFont::Bold, &TWbFont::SetBold)
+        .Bool("Italic", &TWbFont::Italic, &TWbFont::SetItalic)
+        .Bool("Underline", &TWbFont::Underline, &TWbFont::SetUnderline)
+        .Bool("Strikeout", &TWbFont::Strikeout, &TWbFont::SetStrikeout);
+}
 
 void TWbFont::SetPrimaryFont(std::string Value) {
     FPrimaryFont = std::move(Value);

@@ -17,6 +17,7 @@ using TNotifyEvent = std::function<void(TObject* Sender)>;
 class TWbFont : public TPersistent {
 public:
     TWbFont() = default;
+    static void Publish();
 
     // Published properties.
     const std::string& PrimaryFont() const { return FPrimaryFont; }

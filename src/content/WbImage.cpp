@@ -1,5 +1,7 @@
 #include "content/WbImage.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbImage::TWbImage(TComponent* AOwner) : TWbCustomImage(AOwner) {
@@ -7,6 +9,13 @@ TWbImage::TWbImage(TComponent* AOwner) : TWbCustomImage(AOwner) {
     SetHeight(100);
     SetImagePath("");
     SetContainer(true);
+}
+
+void TWbImage::Publish() {
+    Published<TWbImage>("TWbImage", "TWbCustomImage")
+        .Str("ImagePath", &TWbImage::ImagePath, &TWbImage::SetImagePath)
+        .Str("Link", &TWbImage::Link, &TWbImage::SetLink)
+        .Bool("Stretch", &TWbImage::Stretch, &TWbImage::setstretch);
 }
 
 }  // namespace wb

@@ -9,6 +9,7 @@ namespace wb {
 class TWbImage : public TWbCustomImage {
 public:
     explicit TWbImage(TComponent* AOwner);
+    static void Publish();
 };
 
 }  // namespace wb

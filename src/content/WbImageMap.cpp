@@ -1,6 +1,7 @@
 #include "content/WbImageMap.h"
 
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
@@ -10,6 +11,12 @@ TWbImageMap::TWbImageMap(TComponent* AOwner) : TGraphicControl(AOwner) {
     style.Exclude(csOpaque);
     SetControlStyle(style);
     SetBounds(Left(), Top(), 50, 25);
+}
+
+void TWbImageMap::Publish() {
+    Published<TWbImageMap>("TWbImageMap", "TGraphicControl")
+        .Str("Link", &TWbImageMap::Link, &TWbImageMap::SetLink)
+        .Str("AltText", &TWbImageMap::AltText, &TWbImageMap::SetAltText);
 }
 
 void TWbImageMap::paint() {

@@ -12,6 +12,9 @@ class TWbImageMap : public TGraphicControl {
 public:
     explicit TWbImageMap(TComponent* AOwner);
 
+    // Registers the published properties below, after the control's.
+    static void Publish();
+
     // Published properties.
     const std::string& Link() const { return FLink; }
     void SetLink(std::string Value) { FLink = std::move(Value); }

@@ -1,5 +1,7 @@
 #include "content/WbJavaApplet.h"
 
+#include "host/Published.h"
+
 #include "util/WbMiscTools.h"
 
 namespace wb {
@@ -9,6 +11,14 @@ TWbJavaApplet::TWbJavaApplet(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
     SetHeight(200);
     SetContainer(false);
     SetBackGroundColor(clSilver);
+}
+
+void TWbJavaApplet::Publish() {
+    Published<TWbJavaApplet>("TWbJavaApplet", "TWbVisibleComponent")
+        .Strings("Parameters", &TWbJavaApplet::GetParamValues, &TWbJavaApplet::SetParamValues)
+        .Str("Code", &TWbJavaApplet::Code, &TWbJavaApplet::SetCode)
+        .Str("CodeBase", &TWbJavaApplet::CodeBase, &TWbJavaApplet::SetCodeBase)
+        .Str("InstanceName", &TWbJavaApplet::InstanceName, &TWbJavaApplet::SetInstanceName);
 }
 
 std::string TWbJavaApplet::put() {

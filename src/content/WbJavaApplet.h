@@ -12,6 +12,7 @@ namespace wb {
 class TWbJavaApplet : public TWbVisibleComponent {
 public:
     explicit TWbJavaApplet(TComponent* AOwner);
+    static void Publish();
 
     // Published properties.
     // The component's own list; callers may change it in place. A line without "=" is a

@@ -9,6 +9,7 @@ namespace wb {
 class TWbText : public TWbCustomText {
 public:
     explicit TWbText(TComponent* AOwner);
+    static void Publish();
 };
 
 }  // namespace wb

@@ -3,10 +3,17 @@
 #include "content/WbImageMap.h"
 #include "host/Arithmetic.h"
 #include "host/Exception.h"
+#include "host/Published.h"
 
 namespace wb {
 
 TWbComponent::TWbComponent(TComponent* AOwner) : TCustomControl(AOwner) {}
+
+void TWbComponent::Publish() {
+    Published<TWbComponent>("TWbComponent", "TCustomControl", kAbstractClass)
+        .Event("OnBeforePut", &TWbComponent::OnBeforePut, &TWbComponent::SetOnBeforePut)
+        .Event("OnAfterPut", &TWbComponent::OnAfterPut, &TWbComponent::SetOnAfterPut);
+}
 
 void TWbComponent::ActivateBeforePutEvent() {
     if (FOnBeforePut) FOnBeforePut(this);

@@ -7,7 +7,6 @@
 
 namespace wb {
 
-using TNotifyEvent = std::function<void(TObject* Sender)>;
 using TWbBeforePutEvent = TNotifyEvent;
 using TWbAfterPutEvent = TNotifyEvent;
 
@@ -16,6 +15,9 @@ using TWbAfterPutEvent = TNotifyEvent;
 class TWbComponent : public TCustomControl {
 public:
     explicit TWbComponent(TComponent* AOwner);
+
+    // Registers the published properties: the two rendering events.
+    static void Publish();
 
     const TWbBeforePutEvent& OnBeforePut() const { return FOnBeforePut; }
     void SetOnBeforePut(TWbBeforePutEvent Value) { FOnBeforePut = std::move(Value); }

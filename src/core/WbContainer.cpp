@@ -7,6 +7,7 @@
 
 #include "core/WbLargeArray.h"
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
@@ -218,6 +219,10 @@ int32_t ScanListSort(TObject* Item1, TObject* Item2) {
 
 TWbCustomContainer::TWbCustomContainer(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
     SetContainer(true);
+}
+
+void TWbCustomContainer::Publish() {
+    Published<TWbCustomContainer>("TWbCustomContainer", "TWbVisibleComponent", kAbstractClass);
 }
 
 std::string TWbCustomContainer::IterateChildren(const std::string& AHead,

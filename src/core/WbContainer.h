@@ -17,6 +17,9 @@ class TWbCustomContainer : public TWbVisibleComponent {
 public:
     explicit TWbCustomContainer(TComponent* AOwner);
 
+    // Registers the class; it publishes nothing of its own.
+    static void Publish();
+
     // The children as a table: AHead right after the TABLE start tag, ATail right before
     // "</TABLE>". Calls each child's put once, in table order.
     std::string IterateChildren(const std::string& AHead, const std::string& ATail);

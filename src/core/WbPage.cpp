@@ -1,5 +1,7 @@
 #include "core/WbPage.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbPage::TWbPage(TComponent* AOwner) : TWbCustomContainer(AOwner) {
@@ -8,6 +10,16 @@ TWbPage::TWbPage(TComponent* AOwner) : TWbCustomContainer(AOwner) {
     // (1, 1), which this puts back.
     SetBounds(0, 0, 500, 300);
     SetBackGroundColor(clWhite);
+}
+
+void TWbPage::Publish() {
+    Published<TWbPage>("TWbPage", "TWbCustomContainer")
+        .Str("PageTitle", &TWbPage::PageTitle, &TWbPage::SetPageTitle)
+        .Str("BackGroundImage", &TWbPage::BackGroundImage, &TWbPage::SetBackGroundImage)
+        .Strings("Scripts", &TWbPage::GetScripts, &TWbPage::SetScripts)
+        .Color("LinkColor", &TWbPage::LinkColor, &TWbPage::SetLinkColor)
+        .Color("VLinkColor", &TWbPage::VLinkColor, &TWbPage::SetVLinkColor)
+        .Color("DefaultTextColor", &TWbPage::DefaultTextColor, &TWbPage::SetDefaultTextColor);
 }
 
 std::string TWbPage::put() {

@@ -12,6 +12,9 @@ class TWbPage : public TWbCustomContainer {
 public:
     explicit TWbPage(TComponent* AOwner);
 
+    // Registers the published properties below, in their form-file order.
+    static void Publish();
+
     // Published properties.
     const std::string& PageTitle() const { return FPageTitle; }
     void SetPageTitle(std::string Value) { FPageTitle = std::move(Value); }

@@ -1,6 +1,10 @@
 #include "core/WbPanel.h"
 
+#include "host/Published.h"
+
 namespace wb {
+
+void TWbPanel::Publish() { Published<TWbPanel>("TWbPanel", "TWbCustomContainer"); }
 
 std::string TWbPanel::put() {
     ActivateBeforePutEvent();

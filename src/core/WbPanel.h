@@ -9,6 +9,9 @@ class TWbPanel : public TWbCustomContainer {
 public:
     using TWbCustomContainer::TWbCustomContainer;
 
+    // Registers the class; it publishes nothing of its own.
+    static void Publish();
+
     std::string put() override;
 };
 

@@ -2,12 +2,24 @@
 
 #include "core/WbPage.h"
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
 TWbVisibleComponent::TWbVisibleComponent(TComponent* AOwner) : TWbComponent(AOwner) {
     SetWidth(300);
     SetHeight(300);
+}
+
+// BackGroundColor reads the effective colour; the form file stores the own one.
+void TWbVisibleComponent::Publish() {
+    using C = TWbVisibleComponent;
+    Published<C>("TWbVisibleComponent", "TWbComponent", kAbstractClass)
+        .Color("BackGroundColor", &C::GetBackGroundColor, &C::SetBackGroundColor,
+               &C::OwnBackGroundColor)
+        .Strings("HTMLBefore", &C::GetHTMLBefore, &C::SetHTMLBefore)
+        .Strings("HTMLAfter", &C::GetHTMLAfter, &C::SetHTMLAfter)
+        .Strings("HTMLInside", &C::GetHTMLInside, &C::SetHTMLInside);
 }
 
 TColor TWbVisibleComponent::GetBackGroundColor() const {

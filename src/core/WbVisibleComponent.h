@@ -21,9 +21,15 @@ class TWbVisibleComponent : public TWbComponent {
 public:
     explicit TWbVisibleComponent(TComponent* AOwner);
 
+    // Registers the published properties below, in their form-file order.
+    static void Publish();
+
     // Published properties.
     virtual TColor GetBackGroundColor() const;
     void SetBackGroundColor(TColor Value);
+    // The colour of the component's own, WbTransparentColor when it has none: what a form file
+    // stores, so that a transparent component stays transparent.
+    TColor OwnBackGroundColor() const { return FBackGroundColor; }
     TStrings& GetHTMLBefore() { return FHTMLBefore; }
     const TStrings& GetHTMLBefore() const { return FHTMLBefore; }
     void SetHTMLBefore(const TStrings& Value) { FHTMLBefore.Assign(Value); }

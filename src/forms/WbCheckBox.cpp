@@ -1,10 +1,18 @@
 #include "forms/WbCheckBox.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbCheckBox::TWbCheckBox(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
     SetWidth(25);
     SetHeight(25);
+}
+
+void TWbCheckBox::Publish() {
+    Published<TWbCheckBox>("TWbCheckBox", "TWbCustomInputComponent")
+        .Bool("Checked", &TWbCheckBox::Checked, &TWbCheckBox::SetChecked)
+        .Str("Value", &TWbCheckBox::Value, &TWbCheckBox::SetValue);
 }
 
 void TWbCheckBox::SetChecked(bool Value) {

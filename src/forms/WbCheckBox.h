@@ -10,6 +10,7 @@ namespace wb {
 class TWbCheckBox : public TWbCustomInputComponent {
 public:
     explicit TWbCheckBox(TComponent* AOwner);
+    static void Publish();
 
     // Published properties. Checked shows in the preview and repaints it; Value is only stored.
     bool Checked() const { return FChecked; }

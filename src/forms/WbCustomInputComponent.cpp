@@ -3,8 +3,16 @@
 #include <algorithm>
 
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
+
+void TWbCustomInputComponent::Publish() {
+    Published<TWbCustomInputComponent>("TWbCustomInputComponent", "TWbVisibleComponent",
+                                       kAbstractClass)
+        .Str("FieldName", &TWbCustomInputComponent::FieldName,
+             &TWbCustomInputComponent::SetFieldName);
+}
 
 void TWbCustomInputComponent::paint() {
     TControlStyle style = ControlStyle();

@@ -13,6 +13,7 @@ namespace wb {
 class TWbCustomInputComponent : public TWbVisibleComponent {
 public:
     using TWbVisibleComponent::TWbVisibleComponent;
+    static void Publish();
 
     // Published property. A new name shows in the next rendering; it neither notifies nor
     // repaints.

@@ -1,12 +1,19 @@
 #include "forms/WbDropDownlist.h"
 
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
 TWbDropDownlist::TWbDropDownlist(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
     SetHeight(25);
     SetWidth(125);
+}
+
+void TWbDropDownlist::Publish() {
+    Published<TWbDropDownlist>("TWbDropDownlist", "TWbCustomInputComponent")
+        .Strings("OptionValues", &TWbDropDownlist::GetOptions, &TWbDropDownlist::SetOptions)
+        .Int("Selected", &TWbDropDownlist::Selected, &TWbDropDownlist::SetSelected);
 }
 
 void TWbDropDownlist::SetOptions(const TStrings& Value) {

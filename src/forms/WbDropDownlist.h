@@ -11,6 +11,7 @@ namespace wb {
 class TWbDropDownlist : public TWbCustomInputComponent {
 public:
     explicit TWbDropDownlist(TComponent* AOwner);
+    static void Publish();
 
     // Published properties; both show in the preview, so every write notifies and repaints
     // (HasChanged). The getter of OptionValues gives the list's own lines; editing them in

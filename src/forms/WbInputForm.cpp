@@ -1,5 +1,7 @@
 #include "forms/WbInputForm.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 namespace {
@@ -32,6 +34,14 @@ std::string TWbInputForm::put() {
     WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
     ActivateAfterPutEvent();
     return html;
+}
+
+void TWbInputForm::Publish() {
+    Published<TWbInputForm>("TWbInputForm", "TWbCustomContainer")
+        .Enum("Method", &TWbInputForm::Method, &TWbInputForm::SetMethod, T_FormMethodTypeNames)
+        .Str("Action", &TWbInputForm::Action, &TWbInputForm::SetAction)
+        .Str("FormName", &TWbInputForm::FormName, &TWbInputForm::SetFormName)
+        .Strings("HiddenFields", &TWbInputForm::GetHiddenField, &TWbInputForm::SetHiddenField);
 }
 
 std::string TWbInputForm::FormHead() const {

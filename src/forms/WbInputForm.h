@@ -9,12 +9,15 @@ namespace wb {
 
 // How the browser submits a form.
 enum class T_FormMethodType : uint8_t { Post = 0, Get = 1 };
+// The names a form file stores the values by, in the order of the values.
+inline constexpr const char* T_FormMethodTypeNames[] = {"Post", "Get"};
 
 // A container that renders as an HTML FORM: its children are laid out as a panel's are, and the
 // FORM start tag with the hidden fields and the FORM end tag stand inside the table.
 class TWbInputForm : public TWbCustomContainer {
 public:
     explicit TWbInputForm(TComponent* AOwner);
+    static void Publish();
 
     // Published properties; none of them notifies or repaints.
     T_FormMethodType Method() const { return FMethod; }

@@ -1,6 +1,7 @@
 #include "forms/WbListBox.h"
 
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
@@ -9,6 +10,14 @@ TWbListBox::TWbListBox(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
     SetWidth(200);
     FSelectMultiple = false;
     SetlistSize(3);
+}
+
+void TWbListBox::Publish() {
+    Published<TWbListBox>("TWbListBox", "TWbCustomInputComponent")
+        .Strings("OptionValues", &TWbListBox::GetOptions, &TWbListBox::SetOptions)
+        .Int("Selected", &TWbListBox::Selected, &TWbListBox::SetSelected)
+        .Int("ListSize", &TWbListBox::ListSize, &TWbListBox::SetlistSize)
+        .Bool("SelectMultiple", &TWbListBox::SelectMultiple, &TWbListBox::SetSelectMultiple);
 }
 
 void TWbListBox::SetOptions(const TStrings& Value) {

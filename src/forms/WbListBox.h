@@ -12,6 +12,7 @@ namespace wb {
 class TWbListBox : public TWbCustomInputComponent {
 public:
     explicit TWbListBox(TComponent* AOwner);
+    static void Publish();
 
     // Published properties. OptionValues and ListSize show in the preview, so their writes
     // notify and repaint (HasChanged); Selected and SelectMultiple are only stored. The getter

@@ -1,10 +1,18 @@
 #include "forms/WbRadioButton.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbRadioButton::TWbRadioButton(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
     SetWidth(25);
     SetHeight(25);
+}
+
+void TWbRadioButton::Publish() {
+    Published<TWbRadioButton>("TWbRadioButton", "TWbCustomInputComponent")
+        .Bool("Checked", &TWbRadioButton::Checked, &TWbRadioButton::SetChecked)
+        .Str("Value", &TWbRadioButton::Value, &TWbRadioButton::SetValue);
 }
 
 void TWbRadioButton::SetChecked(bool Value) {

@@ -12,6 +12,7 @@ namespace wb {
 class TWbRadioButton : public TWbCustomInputComponent {
 public:
     explicit TWbRadioButton(TComponent* AOwner);
+    static void Publish();
 
     // Published properties. Checked shows in the preview and repaints it; Value is only stored.
     bool Checked() const { return FChecked; }

@@ -1,11 +1,19 @@
 #include "forms/WbSubmitButton.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbSubmitButton::TWbSubmitButton(TComponent* AOwner) : TWbVisibleComponent(AOwner) {
     SetWidth(70);
     SetHeight(20);
     SetContainer(false);
+}
+
+void TWbSubmitButton::Publish() {
+    Published<TWbSubmitButton>("TWbSubmitButton", "TWbVisibleComponent")
+        .Str("imagepath", &TWbSubmitButton::imagepath, &TWbSubmitButton::Setimagepath)
+        .Str("value", &TWbSubmitButton::value, &TWbSubmitButton::Setvalue);
 }
 
 std::string TWbSubmitButton::put() {

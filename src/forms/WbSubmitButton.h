@@ -11,6 +11,7 @@ namespace wb {
 class TWbSubmitButton : public TWbVisibleComponent {
 public:
     explicit TWbSubmitButton(TComponent* AOwner);
+    static void Publish();
 
     // Published properties, spelled in lower case; neither notifies nor repaints. The caption
     // is ignored while an image path is set.

@@ -1,6 +1,7 @@
 #include "forms/WbTextArea.h"
 
 #include "host/Arithmetic.h"
+#include "host/Published.h"
 
 namespace wb {
 
@@ -9,6 +10,13 @@ TWbTextArea::TWbTextArea(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
     SetRows(8);
     SetWidth(425);
     SetHeight(150);
+}
+
+void TWbTextArea::Publish() {
+    Published<TWbTextArea>("TWbTextArea", "TWbCustomInputComponent")
+        .Int("Columns", &TWbTextArea::Columns, &TWbTextArea::SetColumns)
+        .Int("Rows", &TWbTextArea::Rows, &TWbTextArea::SetRows)
+        .Strings("Value", &TWbTextArea::GetValue, &TWbTextArea::SetValue);
 }
 
 void TWbTextArea::SetColumns(int32_t Value) {

@@ -11,6 +11,7 @@ namespace wb {
 class TWbTextArea : public TWbCustomInputComponent {
 public:
     explicit TWbTextArea(TComponent* AOwner);
+    static void Publish();
 
     // Published properties; each one is what the preview shows, so every write notifies and
     // repaints (HasChanged). Nothing is clamped. The getter of Value gives the area's own list.

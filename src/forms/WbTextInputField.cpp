@@ -1,5 +1,7 @@
 #include "forms/WbTextInputField.h"
 
+#include "host/Published.h"
+
 namespace wb {
 
 TWbTextInputField::TWbTextInputField(TComponent* AOwner) : TWbCustomInputComponent(AOwner) {
@@ -9,6 +11,14 @@ TWbTextInputField::TWbTextInputField(TComponent* AOwner) : TWbCustomInputCompone
     FPassWord = false;
     SetSize(15);
     FMaxLength = 15;
+}
+
+void TWbTextInputField::Publish() {
+    Published<TWbTextInputField>("TWbTextInputField", "TWbCustomInputComponent")
+        .Int("Size", &TWbTextInputField::Size, &TWbTextInputField::SetSize)
+        .Int("MaxLength", &TWbTextInputField::MaxLength, &TWbTextInputField::SetMaxLength)
+        .Str("Value", &TWbTextInputField::Value, &TWbTextInputField::SetValue)
+        .Bool("PassWord", &TWbTextInputField::PassWord, &TWbTextInputField::SetPassWord);
 }
 
 void TWbTextInputField::SetSize(uint16_t Value) {

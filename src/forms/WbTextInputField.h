@@ -11,6 +11,7 @@ namespace wb {
 class TWbTextInputField : public TWbCustomInputComponent {
 public:
     explicit TWbTextInputField(TComponent* AOwner);
+    static void Publish();
 
     // Published properties. Size and Value are what the preview shows, so they notify and
     // repaint (HasChanged); MaxLength and PassWord are only stored.

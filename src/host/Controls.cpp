@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/Exception.h"
+#include "host/Published.h"
 
 namespace wb {
 
@@ -17,6 +18,16 @@ bool IsInside(const TControl* control, const TWinControl* container) {
 }  // namespace
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+// A control's Left and Top are its place in its parent; they take the place of the design
+// position that TComponent publishes under the same names.
+void TControl::Publish() {
+    Published<TControl>("TControl", "TComponent", kAbstractClass)
+        .Int("Left", &TControl::Left, &TControl::SetLeft)
+        .Int("Top", &TControl::Top, &TControl::SetTop)
+        .Int("Width", &TControl::Width, &TControl::SetWidth)
+        .Int("Height", &TControl::Height, &TControl::SetHeight);
+}
 
 TControl::~TControl() {
     if (FParent != nullptr) {
@@ -59,6 +70,16 @@ void TControl::Dispatch(TMessage& Message) { DefaultHandler(Message); }
 void TControl::DefaultHandler(TMessage& /*Message*/) {}
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
+
+void TWinControl::Publish() { Published<TWinControl>("TWinControl", "TControl", kAbstractClass); }
+
+void TCustomControl::Publish() {
+    Published<TCustomControl>("TCustomControl", "TWinControl", kAbstractClass);
+}
+
+void TGraphicControl::Publish() {
+    Published<TGraphicControl>("TGraphicControl", "TControl", kAbstractClass);
+}
 
 TWinControl::~TWinControl() {
     for (TControl* child : FControls) child->FParent = nullptr;

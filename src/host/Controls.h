@@ -39,6 +39,10 @@ public:
     explicit TControl(TComponent* AOwner);
     ~TControl() override;
 
+    // Registers the published properties Left, Top, Width and Height (every change passes
+    // SetBounds).
+    static void Publish();
+
     TWinControl* Parent() const { return FParent; }
     // Runs the new parent's validateInsert first; a refused control stays where it was.
     void SetParent(TWinControl* AParent);
@@ -90,6 +94,8 @@ public:
     explicit TWinControl(TComponent* AOwner);
     ~TWinControl() override;
 
+    static void Publish();
+
     int32_t ControlCount() const { return static_cast<int32_t>(FControls.size()); }
     TControl* Controls(int32_t Index) const;
     const std::vector<TControl*>& ControlList() const { return FControls; }
@@ -106,6 +112,8 @@ class TCustomControl : public TWinControl {
 public:
     using TWinControl::TWinControl;
 
+    static void Publish();
+
     TCanvas& Canvas() { return FCanvas; }
 
 private:
@@ -116,6 +124,8 @@ private:
 class TGraphicControl : public TControl {
 public:
     using TControl::TControl;
+
+    static void Publish();
 
     TCanvas& Canvas() { return FCanvas; }
 

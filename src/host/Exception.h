@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -40,6 +41,25 @@ public:
 class EInOutError : public Exception {
 public:
     using Exception::Exception;
+};
+
+// A form file that cannot be read. The message names the place:
+// "order.dfm:12:5: expected '='".
+class EFormFileError : public Exception {
+public:
+    EFormFileError(const std::string& FileName, int32_t Line, int32_t Column, std::string Reason);
+
+    const std::string& FileName() const { return FFileName; }
+    int32_t Line() const { return FLine; }
+    int32_t Column() const { return FColumn; }
+    // What went wrong, without the place.
+    const std::string& Reason() const { return FReason; }
+
+private:
+    std::string FFileName;
+    int32_t FLine;
+    int32_t FColumn;
+    std::string FReason;
 };
 
 }  // namespace wb

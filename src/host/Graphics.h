@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace wb {
 
@@ -24,6 +26,20 @@ inline constexpr TColor clFuchsia = 0xFF00FF;
 inline constexpr TColor clAqua = 0xFFFF00;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clNone = 0x1FFFFFFF;
+
+// The system colours: the high bit set, the system's colour index in the low byte.
+inline constexpr TColor clScrollBar = static_cast<TColor>(0x80000000);
+inline constexpr TColor clInfoBk = static_cast<TColor>(0x80000018);
+
+// The colour named Ident ("clWhite", "clbtnface": names compare without regard to case), or
+// false when no colour has that name.
+bool IdentToColor(std::string_view Ident, TColor& Color);
+
+// The name of Color when it has one ("clWhite"), or false.
+bool ColorToIdent(TColor Color, std::string& Ident);
+
+// Color as a form file writes it: its name where it has one, otherwise a decimal integer.
+std::string ColorToString(TColor Color);
 
 // The red, green and blue parts of a colour (system colours are not resolved).
 inline constexpr uint8_t GetRValue(TColor Color) { return static_cast<uint8_t>(Color & 0xFF); }

@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "host/Exception.h"
+#include "host/Published.h"
+#include "host/SysUtils.h"
 
 namespace wb {
 
@@ -18,17 +20,16 @@ bool IsIdentifier(const std::string& text) {
                        [&](char c) { return isPart(static_cast<unsigned char>(c)); });
 }
 
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 }  // namespace
 
 TComponent::TComponent(TComponent* AOwner) : FOwner(AOwner) {
     if (AOwner != nullptr) AOwner->FComponents.push_back(this);
+}
+
+void TComponent::Publish() {
+    Published<TComponent>("TComponent", "TPersistent", kAbstractClass)
+        .Int("Left", &TComponent::DesignLeft, &TComponent::SetDesignLeft)
+        .Int("Top", &TComponent::DesignTop, &TComponent::SetDesignTop);
 }
 
 TComponent::~TComponent() {

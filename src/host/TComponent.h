@@ -28,6 +28,15 @@ public:
     // Raises when the name is not an identifier or another component of the same owner has it.
     void SetName(const std::string& Value);
 
+    // Registers the published properties: a component's place on the design surface.
+    static void Publish();
+
+    // Where the designer shows a non-visual component: kept and stored, no other meaning.
+    int32_t DesignLeft() const { return FDesignLeft; }
+    void SetDesignLeft(int32_t Value) { FDesignLeft = Value; }
+    int32_t DesignTop() const { return FDesignTop; }
+    void SetDesignTop(int32_t Value) { FDesignTop = Value; }
+
     TComponent* Owner() const { return FOwner; }
     int32_t ComponentCount() const { return static_cast<int32_t>(FComponents.size()); }
     TComponent* Components(int32_t Index) const;
@@ -53,6 +62,8 @@ private:
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
     TComponentState FComponentState;
+    int32_t FDesignLeft = 0;
+    int32_t FDesignTop = 0;
 };
 
 }  // namespace wb

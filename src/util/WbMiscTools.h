@@ -18,6 +18,8 @@ inline constexpr auto taCenter = t_WbTextAlign::taCenter;
 inline constexpr auto taLeft = t_WbTextAlign::taLeft;
 inline constexpr auto taRight = t_WbTextAlign::taRight;
 inline constexpr auto taNone = t_WbTextAlign::taNone;
+// The names a form file stores the values by, in the order of the values.
+inline constexpr const char* t_WbTextAlignNames[] = {"taCenter", "taLeft", "taRight", "taNone"};
 
 // Appends Text to Markup, with nothing between them.
 void WbStrToHTML(std::string& Markup, const std::string& Text);

@@ -1,0 +1,4 @@
+object F: TForm
+  object P: TWbPanel
+    HTMLBefore.Strings = (
+      'a

@@ -1,0 +1,190 @@
+// Runs the built wbforms command and checks its output, messages and exit status.
+#include <gtest/gtest.h>
+
+#include "util/WbMiscTools.h"
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "core/WbPage.h"
+#include "host/FormFile.h"
+
+namespace wb {
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string Quote(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// CTest runs tests in parallel processes: every file name carries the process id.
+std::string TempPath(const std::string& name) {
+    return ::testing::TempDir() + "wbforms_cmd_" + std::to_string(getpid()) + "_" + name;
+}
+
+TRun Wbforms(const std::vector<std::string>& args) {
+    std::string command = Quote(WBFORMS_COMMAND);
+    for (const auto& arg : args) command += " " + Quote(arg);
+    const std::string out = TempPath("out"), err = TempPath("err");
+    command += " >" + Quote(out) + " 2>" + Quote(err) + " </dev/null";
+    const int raw = std::system(command.c_str());
+    TRun run;
+    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.Out = Slurp(out);
+    run.Err = Slurp(err);
+    return run;
+}
+
+std::string WriteTemp(const std::string& name, const std::string& text) {
+    const std::string path = TempPath(name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+const std::string kExample = WBFORMS_EXAMPLES "/order.dfm";
+
+TFormReadOptions IgnoringEvents() {
+    TFormReadOptions options;
+    options.IgnoreEvents = true;
+    return options;
+}
+
+TEST(WbformsRender, WritesExactlyWhatPutReturns) {
+    const TFormFile file = TFormFile::Load(kExample, IgnoringEvents());
+    const TRun page = Wbforms({"render", kExample});
+    EXPECT_EQ(page.Status, 0) << page.Err;
+    WbMiscToolsStart();  // the command starts the package: its first image map is MAP0
+    EXPECT_EQ(page.Out, file.Find<TWbPage>("OrderPage").put());
+    EXPECT_EQ(page.Err, "");
+    const TRun panel = Wbforms({"render", kExample, "--component", "summary"});
+    EXPECT_EQ(panel.Status, 0) << panel.Err;
+    EXPECT_EQ(panel.Out, file.Find<TWbVisibleComponent>("Summary").put());
+}
+
+// Every byte of put reaches standard output unchanged, the NUL byte and bytes above 127
+// included; the default component is the first page in file order, even when it is nested.
+TEST(WbformsRender, IsBinarySafeAndRendersTheFirstPage) {
+    const std::string form = WriteTemp("binary.dfm",
+                                       "object F: TForm\n"
+                                       "  object Outer: TWbPanel\n"
+                                       "    object Pg: TWbPage\n"
+                                       "      PageTitle = 'a'#0'b'#255#13#10\n"
+                                       "    end\n"
+                                       "  end\n"
+                                       "  object Second: TWbPage\n"
+                                       "  end\n"
+                                       "end\n");
+    const TRun run = Wbforms({"render", form});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    EXPECT_NE(run.Out.find(std::string("<TITLE>a\0b\xFF\r\n</TITLE>", 21)), std::string::npos);
+    EXPECT_EQ(run.Out, TFormFile::Load(form).Find<TWbPage>("Pg").put());
+}
+
+TEST(WbformsFormat, WritesTheCanonicalFormStably) {
+    const TRun first = Wbforms({"format", kExample});
+    EXPECT_EQ(first.Status, 0) << first.Err;
+    EXPECT_EQ(first.Out, TFormFile::Load(kExample, IgnoringEvents()).Write());
+    EXPECT_NE(first.Out.find("OnBeforePut = OrderPageBeforePut\n"), std::string::npos);
+    const TRun second = Wbforms({"format", WriteTemp("formatted.dfm", first.Out)});
+    EXPECT_EQ(second.Out, first.Out);
+}
+
+TEST(Wbforms, ExitStatusAndMessages) {
+    const std::string bad = WriteTemp("bad.dfm", "object F: TForm\n  Width 100\nend\n");
+    const std::string noPage =
+        WriteTemp("nopage.dfm", "object F: TForm\n  object P: TWbPanel\n  end\nend\n");
+    const std::string missing = TempPath("missing.dfm");
+    // The table writer refuses a child whose bottom edge wraps past the 32-bit range.
+    const std::string unrenderable = WriteTemp("wrapped.dfm",
+                                               "object F: TForm\n"
+                                               "  object Pg: TWbPage\n"
+                                               "    object S: TWbPanel\n"
+                                               "      Height = 2147483647\n"
+                                               "    end\n"
+                                               "    object Inner: TWbPage\n"
+                                               "    end\n"
+                                               "  end\n"
+                                               "end\n");
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string errStart;  // what standard error starts with
+    } cases[] = {
+        {"syntax error", {"render", bad}, 1, "wbforms: " + bad + ":2:9: expected '='\n"},
+        {"format of a bad file", {"format", bad}, 1, "wbforms: " + bad + ":2:9: expected '='\n"},
+        {"missing file",
+         {"render", missing},
+         1,
+         "wbforms: " + missing + ": cannot open: No such file or directory\n"},
+        {"no such component",
+         {"render", kExample, "--component", "Nope"},
+         1,
+         "wbforms: " + kExample + ": no component named 'Nope'\n"},
+        {"component that renders nothing",
+         {"render", kExample, "--component", "OrderForm"},
+         1,
+         "wbforms: " + kExample + ": OrderForm is a TForm, not a TWbVisibleComponent\n"},
+        {"no page", {"render", noPage}, 1, "wbforms: " + noPage + ": the form has no TWbPage\n"},
+        {"page that cannot be rendered", {"render", unrenderable}, 1,
+         "wbforms: " + unrenderable + ": Pg: List index out of bounds (2)\n"},
+        {"no form file", {"render"}, 2, "wbforms: no form file given\nusage: wbforms render"},
+        {"no name after --component",
+         {"render", kExample, "--component"},
+         2,
+         "wbforms: --component needs a component name\nusage: wbforms render"},
+        {"unknown option",
+         {"render", kExample, "--fast"},
+         2,
+         "wbforms: unknown option '--fast'\nusage: wbforms render"},
+        {"two form files",
+         {"format", kExample, kExample},
+         2,
+         "wbforms: more than one form file\nusage: wbforms format"},
+        {"format without a file",
+         {"format"},
+         2,
+         "wbforms: no form file given\nusage: wbforms format"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TRun run = Wbforms(c.args);
+        EXPECT_EQ(run.Status, c.status);
+        EXPECT_EQ(run.Err.substr(0, c.errStart.size()), c.errStart);
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
+TEST(Wbforms, HelpGoesToStandardOutput) {
+    for (const char* command : {"render", "format"}) {
+        SCOPED_TRACE(command);
+        const TRun run = Wbforms({command, "--help"});
+        EXPECT_EQ(run.Status, 0);
+        EXPECT_EQ(run.Out.rfind(std::string("usage: wbforms ") + command + " FORM", 0), 0u)
+            << run.Out;
+        EXPECT_EQ(run.Err, "");
+    }
+    const TRun overview = Wbforms({"--help"});
+    EXPECT_NE(overview.Out.find("  render\t"), std::string::npos);
+    EXPECT_NE(overview.Out.find("  format\t"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace wb
