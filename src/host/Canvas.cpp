@@ -235,9 +235,9 @@ int64_t DrawText(const Surface& Target, const Box& Clip, const TFontFace& Face, 
         const int64_t top = baseline - glyph->Top;
         const Box ink = Intersect({left, top, left + glyph->Width, top + glyph->Rows}, Clip);
         for (int64_t y = ink.Top; y < ink.Bottom; ++y) {
-            const uint8_t* row = glyph->Ink.data() + (y - top) * glyph->Width;
+            const uint8_t* row = glyph->Ink.data() + (y - top) * glyph->Pitch;
             for (int64_t x = ink.Left; x < ink.Right; ++x)
-                if (row[x - left] != 0) Target.Put(x, y, color);
+                if ((row[(x - left) >> 3] >> (7 - ((x - left) & 7))) & 1) Target.Put(x, y, color);
         }
         pen += glyph->Advance;
     }

@@ -11,8 +11,10 @@
 #include <cctype>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <tuple>
 
 namespace wb {
@@ -29,7 +31,7 @@ struct TFontFace::TState {
 
 namespace {
 
-constexpr int32_t kMaxHeight = 4096;
+constexpr int32_t kMaxHeight = 1024;
 constexpr int32_t kDefaultHeight = -12;
 
 // Every face lookup and glyph drawing runs under this lock: FreeType objects are not shared
@@ -65,7 +67,7 @@ public:
 
     ~TFaceLoader() {
         FFaces.clear();  // their sizes belong to the FreeType faces
-        for (auto& [key, styled] : FStyles)
+        for (auto& [file, styled] : FFiles)
             if (styled.Face != nullptr) FT_Done_Face(styled.Face);
         if (FLibrary != nullptr) FT_Done_FreeType(FLibrary);
         if (FConfig != nullptr) FcConfigDestroy(FConfig);
@@ -89,19 +91,19 @@ public:
         glyph->Top = slot->bitmap_top;
         glyph->Width = static_cast<int32_t>(bitmap.width);
         glyph->Rows = static_cast<int32_t>(bitmap.rows);
-        glyph->Ink.resize(static_cast<size_t>(glyph->Width) * static_cast<size_t>(glyph->Rows));
-        for (int32_t y = 0; y < glyph->Rows; ++y) {
-            const uint8_t* row = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
-            for (int32_t x = 0; x < glyph->Width; ++x)
-                glyph->Ink[static_cast<size_t>(y) * static_cast<size_t>(glyph->Width) + static_cast<size_t>(x)] =
-                    (row[x >> 3] >> (7 - (x & 7))) & 1;
-        }
+        glyph->Pitch = (glyph->Width + 7) / 8;
+        glyph->Ink.resize(static_cast<size_t>(glyph->Pitch) * static_cast<size_t>(glyph->Rows));
+        for (int32_t y = 0; y < glyph->Rows; ++y)
+            std::memcpy(glyph->Ink.data() + static_cast<size_t>(y) * static_cast<size_t>(glyph->Pitch),
+                        bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch, static_cast<size_t>(glyph->Pitch));
         return glyph;
     }
 
     const TFontFace* Find(const std::string& Name, int32_t Height, bool Bold, bool Italic) {
         const TStyledFace* styled = Styled(Name, Bold, Italic);
         if (styled == nullptr) return nullptr;
+        if (Height == 0) Height = kDefaultHeight;
+        Height = std::clamp(Height, -kMaxHeight, kMaxHeight);
         auto key = std::make_pair(styled, Height);
         auto found = FFaces.find(key);
         if (found == FFaces.end()) found = FFaces.emplace(key, MakeFace(*styled, Height)).first;
@@ -109,6 +111,10 @@ public:
     }
 
 private:
+    // A face file as fontconfig names it, with the styles to make that the file lacks; names
+    // that find the same file share one opened face.
+    using TFaceFile = std::tuple<std::string, int, bool, bool, FT_Fixed, FT_Fixed, FT_Fixed, FT_Fixed>;
+
     TFaceLoader() {
         gStarted = true;
         FConfig = FcInitLoadConfigAndFonts();
@@ -118,18 +124,19 @@ private:
     const TStyledFace* Styled(const std::string& Name, bool Bold, bool Italic) {
         auto key = std::make_tuple(Upper(Name), Bold, Italic);
         auto found = FStyles.find(key);
-        if (found == FStyles.end()) {
-            TStyledFace styled = Open(Name, Bold, Italic);
-            // A name nothing answers to takes the metric-compatible sans face.
-            if (styled.Face == nullptr && !Name.empty()) styled = Open("Liberation Sans", Bold, Italic);
-            found = FStyles.emplace(key, styled).first;
+        if (found != FStyles.end()) return found->second;
+        const TStyledFace* styled = nullptr;
+        if (FConfig != nullptr && FLibrary != nullptr) {
+            if (const auto file = Match(Name, Bold, Italic)) styled = Opened(*file);
+            // Should that file not open, the metric-compatible sans face stands in.
+            if (styled == nullptr)
+                if (const auto file = Match("Liberation Sans", Bold, Italic)) styled = Opened(*file);
         }
-        return found->second.Face == nullptr ? nullptr : &found->second;
+        FStyles.emplace(key, styled);
+        return styled;
     }
 
-    TStyledFace Open(const std::string& Name, bool Bold, bool Italic) {
-        TStyledFace styled;
-        if (FConfig == nullptr || FLibrary == nullptr) return styled;
+    std::optional<TFaceFile> Match(const std::string& Name, bool Bold, bool Italic) {
         FcPattern* pattern = FcPatternCreate();
         FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(Name.c_str()));
         const std::string compatible = MetricCompatibleFamily(Name);
@@ -143,35 +150,44 @@ private:
         FcResult result = FcResultNoMatch;
         FcPattern* match = FcFontMatch(FConfig, pattern, &result);
         FcPatternDestroy(pattern);
-        if (match == nullptr) return styled;
+        if (match == nullptr) return std::nullopt;
 
-        FcChar8* file = nullptr;
-        int index = 0;
-        FcBool embolden = FcFalse;
-        FcMatrix* matrix = nullptr;
-        if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        std::optional<TFaceFile> file;
+        FcChar8* path = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
+            int index = 0;
+            FcBool embolden = FcFalse;
+            FcMatrix* matrix = nullptr;
             FcPatternGetInteger(match, FC_INDEX, 0, &index);
-            FT_Face face = nullptr;
-            if (FT_New_Face(FLibrary, reinterpret_cast<const char*>(file), index, &face) == 0) {
-                if (FT_IS_SCALABLE(face)) {
-                    styled.Face = face;
-                } else {
-                    FT_Done_Face(face);
-                }
-            }
-        }
-        if (styled.Face != nullptr) {
             // Styles the file lacks are drawn by making the outlines heavier or slanted, as
             // fontconfig asks.
-            if (FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden) == FcResultMatch) styled.Embolden = embolden;
-            if (FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix != nullptr) {
-                styled.Slanted = true;
-                styled.Slant = {static_cast<FT_Fixed>(matrix->xx * 65536), static_cast<FT_Fixed>(matrix->xy * 65536),
-                                static_cast<FT_Fixed>(matrix->yx * 65536), static_cast<FT_Fixed>(matrix->yy * 65536)};
-            }
+            FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+            const bool slanted = FcPatternGetMatrix(match, FC_MATRIX, 0, &matrix) == FcResultMatch && matrix != nullptr;
+            auto fixed = [](double value) { return static_cast<FT_Fixed>(value * 65536); };
+            file = TFaceFile{reinterpret_cast<const char*>(path), index, embolden != FcFalse, slanted,
+                             slanted ? fixed(matrix->xx) : 0, slanted ? fixed(matrix->xy) : 0,
+                             slanted ? fixed(matrix->yx) : 0, slanted ? fixed(matrix->yy) : 0};
         }
         FcPatternDestroy(match);
-        return styled;
+        return file;
+    }
+
+    // The face of a file, opened the first time; nullptr when FreeType cannot draw it.
+    const TStyledFace* Opened(const TFaceFile& File) {
+        auto found = FFiles.find(File);
+        if (found == FFiles.end()) {
+            TStyledFace styled;
+            const auto& [path, index, embolden, slanted, xx, xy, yx, yy] = File;
+            FT_Face face = nullptr;
+            if (FT_New_Face(FLibrary, path.c_str(), index, &face) == 0) {
+                if (FT_IS_SCALABLE(face))
+                    styled = {face, embolden, slanted, {xx, xy, yx, yy}};
+                else
+                    FT_Done_Face(face);
+            }
+            found = FFiles.emplace(File, styled).first;
+        }
+        return found->second.Face == nullptr ? nullptr : &found->second;
     }
 
     // The face's cell as the host measures it: the design ascent and descent of the face
@@ -198,8 +214,6 @@ private:
             descent = unitsPerEm * 0.2;
         }
 
-        if (Height == 0) Height = kDefaultHeight;
-        Height = std::clamp(Height, -kMaxHeight, kMaxHeight);
         double scale = 0;  // pixels per font unit
         if (Height > 0) {
             scale = Height / (ascent + descent);
@@ -242,7 +256,8 @@ private:
 
     FcConfig* FConfig = nullptr;
     FT_Library FLibrary = nullptr;
-    std::map<std::tuple<std::string, bool, bool>, TStyledFace> FStyles;
+    std::map<std::tuple<std::string, bool, bool>, const TStyledFace*> FStyles;
+    std::map<TFaceFile, TStyledFace> FFiles;
     std::map<std::pair<const TStyledFace*, int32_t>, std::unique_ptr<TFontFace>> FFaces;
 };
 

@@ -21,7 +21,10 @@ struct TGlyphImage {
     int32_t Top = 0;   // from the baseline up to the first row
     int32_t Width = 0;
     int32_t Rows = 0;
-    std::vector<uint8_t> Ink;  // Rows x Width, 1 where the character covers the pixel
+    int32_t Pitch = 0;  // bytes a row
+    // Rows of Pitch bytes, a bit a pixel, the leftmost pixel in the highest bit: set where the
+    // character covers the pixel.
+    std::vector<uint8_t> Ink;
 };
 
 // A face at one height.
@@ -61,7 +64,7 @@ private:
 };
 
 // The face for a font name, a height as TFont takes it, bold and italic; nullptr when the
-// system has no usable font at all. Heights beyond 4096 pixels are drawn at 4096.
+// system has no usable font at all. Heights beyond 1024 pixels are drawn at 1024.
 const TFontFace* FindFontFace(const std::string& Name, int32_t Height, bool Bold, bool Italic);
 
 // The family asked for after Name, so that the names forms use find faces with the same
