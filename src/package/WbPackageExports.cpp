@@ -53,7 +53,8 @@ int WbPackagePaletteItem(uint32_t Index, TWbPaletteItem* Item) {
 }
 
 const uint8_t* WbPackageFindBitmap(const char* Name, size_t* Size) {
-    const auto bitmap = Name != nullptr ? wb::WbFindPaletteBitmap(Name) : std::span<const uint8_t>();
+    const std::span<const uint8_t> bitmap =
+        Name != nullptr ? wb::WbFindPaletteBitmap(Name) : std::span<const uint8_t>();
     if (Size != nullptr) *Size = bitmap.size();
     return bitmap.empty() ? nullptr : bitmap.data();
 }

@@ -1,8 +1,8 @@
 // The palette bitmaps, drawn as 32 rows of 32 characters, top row first. Each character is one
 // pixel, a colour of the 16-colour palette:
 //
-//   '#' black   'r' maroon   'g' green   'o' olive    'n' navy   'p' purple    't' teal   ' ' silver
-//   '+' gray    'R' red      'G' lime    'Y' yellow   'B' blue   'M' fuchsia   'C' aqua   'w' white
+//   '#' black  'r' maroon  'g' green  'o' olive   'n' navy  'p' purple   't' teal  ' ' silver
+//   '+' gray   'R' red     'G' lime   'Y' yellow  'B' blue  'M' fuchsia  'C' aqua  'w' white
 //
 // The drawings become bitmaps when the package is compiled: a row of another length or a
 // character outside the legend stops the build.

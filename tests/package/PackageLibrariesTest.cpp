@@ -56,12 +56,13 @@ public:
     std::string ExternalImagePath() const {
         return Entry<const char*()>("WbPackageExternalImagePath")();
     }
-    // The HTML of the form's first page, or the error message after "error: ".
-    std::string Render(const std::string& FormFile) const {
+    // The HTML of the component (by default the form's first page), or the error message
+    // after "error: ".
+    std::string Render(const std::string& FormFile, const char* Component = nullptr) const {
         const char* text = nullptr;
         size_t length = 0;
         const int status = Entry<decltype(WbPackageRenderForm)>("WbPackageRenderForm")(
-            FormFile.c_str(), nullptr, &text, &length);
+            FormFile.c_str(), Component, &text, &length);
         return (status == 0 ? "" : "error: ") + std::string(text, length);
     }
     std::vector<test::TPaletteRow> Palette() const {
@@ -70,7 +71,8 @@ public:
         auto item = Entry<decltype(WbPackagePaletteItem)>("WbPackagePaletteItem");
         for (uint32_t i = 0; i < count; ++i) {
             TWbPaletteItem entry{};
-            if (item(i, &entry) != 1) throw std::runtime_error("no palette item " + std::to_string(i));
+            if (item(i, &entry) != 1)
+                throw std::runtime_error("no palette item " + std::to_string(i));
             rows.push_back({entry.Page, entry.ClassName, entry.BitmapName});
         }
         TWbPaletteItem past{};
@@ -162,10 +164,12 @@ TEST_F(PackageLibraries, StartAndStopTheirOwnState) {
 // Both builds render a form exactly as the units linked into this program do; each counts its
 // own unique identifiers from 0 after its start, and a second Initialize does not reset them.
 TEST_F(PackageLibraries, RenderTheSameFormAlike) {
-    std::string expected;
+    std::string expected, expectedSummary;
     {
         const TWbPackageRun package;
-        expected = TFormFile::Load(kExample, {.IgnoreEvents = true}).FindFirst<TWbPage>()->put();
+        const TFormFile file = TFormFile::Load(kExample, {.IgnoreEvents = true});
+        expected = file.FindFirst<TWbPage>()->put();
+        expectedSummary = file.Find<TWbVisibleComponent>("Summary").put();
     }
     ASSERT_NE(expected.find("<MAP NAME=\"MAP0\">"), std::string::npos);
     for (const auto& library : FLibraries) library->Initialize();
@@ -177,7 +181,10 @@ TEST_F(PackageLibraries, RenderTheSameFormAlike) {
         EXPECT_NE(second.find("<MAP NAME=\"MAP1\">"), std::string::npos);  // not reset to 0
         library->Finalize();
         EXPECT_EQ(library->ExternalImagePath(), "\\images\\");
-        EXPECT_EQ(library->Render("/nonexistent/form.dfm").rfind("error: ", 0), 0u);
+        EXPECT_EQ(library->Render(kExample, "summary"), expectedSummary);
+        EXPECT_EQ(library->Render("/nonexistent/form.dfm"),
+                  "error: /nonexistent/form.dfm: cannot open: No such file or directory");
+        EXPECT_EQ(library->Render(kExample, "Nobody").rfind("error: " + kExample + ": ", 0), 0u);
     }
     for (const auto& library : FLibraries) library->Finalize();
     for (const auto& library : FLibraries) EXPECT_EQ(library->ExternalImagePath(), "");
