@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <ranges>
+#include <iterator>
 
 #include "host/UnitGuard.h"
 #include "util/WbMiscTools.h"
@@ -116,7 +116,8 @@ void WbPackageStart() {
 }
 
 void WbPackageStop() {
-    for (const TWbUnitEntry& unit : std::views::reverse(kStartOrder)) unit.Stop();
+    for (auto unit = std::rbegin(kStartOrder); unit != std::rend(kStartOrder); ++unit)
+        unit->Stop();
 }
 
 TWbPackageDescription::TWbPackageDescription(const char* Name,
