@@ -14,6 +14,7 @@ extern const Command kRenderCommand;
 extern const Command kFormatCommand;
 extern const Command kPreviewCommand;
 extern const Command kGifCommand;
+extern const Command kPaletteCommand;
 
 namespace {
 
@@ -23,6 +24,7 @@ const Command* const kCommands[] = {
     &kPreviewCommand,
     &kFormatCommand,
     &kGifCommand,
+    &kPaletteCommand,
 };
 
 void PrintUsage(std::ostream& out) {

@@ -12,4 +12,7 @@ bool SameText(std::string_view A, std::string_view B);
 // Text with the ASCII letters in lower case.
 std::string LowerCase(std::string_view Text);
 
+// Text with the ASCII letters in upper case.
+std::string UpperCase(std::string_view Text);
+
 }  // namespace wb
