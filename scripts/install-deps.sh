@@ -9,6 +9,11 @@ packages=(
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
+  libfcgi-dev            # FastCGI: wbforms cgi and the example program serve request after request
+  lighttpd               # the example server (scripts/serve.sh, the browser test, the benchmark)
+  chromium               # the browser test, driven through playwright-core (tests/e2e)
+  nodejs                 # runs the browser test (the machine's node 20 with its npm)
+  wrk curl               # the server benchmark (bench/cgi_server_bench.sh)
 )
 
 missing=()
