@@ -110,9 +110,8 @@ std::vector<std::string> ReadOrder(TWbCGI& CGI, const TFormFile& OrderForm, TOrd
 }
 
 // The order form, filled in as the request sent it when Refill is set, with the messages.
-void SendOrderForm(TWbCGI& CGI, const std::string& ScriptName, bool Refill,
+void SendOrderForm(TWbCGI& CGI, const TFormFile& form, const std::string& ScriptName, bool Refill,
                    const std::vector<std::string>& Messages) {
-    const TFormFile form = LoadForm("order.dfm");
     // The form comes back to this program, whichever address the server gave it.
     form.Find<TWbInputForm>("Order").SetAction(WbEscapeHTML(ScriptName));
     if (Refill) WbRefillForm(form.Form(), CGI);
@@ -214,15 +213,16 @@ void SendConfirmation(TWbCGI& CGI, const TWbCGIRequest& Request, const TOrder& O
 void AnswerRequest(TWbCGI& CGI, const TWbCGIRequest& Request) {
     if (!CGI.BodyError().empty()) throw EWbBadRequest(CGI.BodyError());
     const std::string scriptName = Request.Variable("SCRIPT_NAME").value_or("");
+    const TFormFile orderForm = LoadForm("order.dfm");
     // The order form sends the hidden field step=2; without it, this is a first visit.
     if (CGI.FormVar("step", "") != "2") {
-        SendOrderForm(CGI, scriptName, false, {});
+        SendOrderForm(CGI, orderForm, scriptName, false, {});
         return;
     }
     TOrder order;
-    const std::vector<std::string> faults = ReadOrder(CGI, LoadForm("order.dfm"), order);
+    const std::vector<std::string> faults = ReadOrder(CGI, orderForm, order);
     if (!faults.empty()) {
-        SendOrderForm(CGI, scriptName, true, faults);
+        SendOrderForm(CGI, orderForm, scriptName, true, faults);
         return;
     }
     SendConfirmation(CGI, Request, order, scriptName);

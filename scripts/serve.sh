@@ -25,4 +25,8 @@ export WBFORMS_ERRORLOG=${WBFORMS_ERRORLOG:-/dev/stderr}
 lighttpd -tt -f server/lighttpd.conf
 echo "Serving the examples on http://127.0.0.1:$port/ (Ctrl-C stops the server)"
 # lighttpd stops on Ctrl-C (SIGINT) or SIGTERM, and stops the FastCGI processes it started.
-exec lighttpd -D -f server/lighttpd.conf
+# The CGI and FastCGI programs write their errors to its standard error.
+if [[ $WBFORMS_ERRORLOG == /dev/stderr ]]; then
+  exec lighttpd -D -f server/lighttpd.conf
+fi
+exec lighttpd -D -f server/lighttpd.conf 2>>"$WBFORMS_ERRORLOG"
