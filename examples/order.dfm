@@ -8,6 +8,8 @@ object OrderForm: TOrderForm
     Height = 520
     OnBeforePut = OrderPageBeforePut
     PageTitle = 'Order'
+    Scripts.Strings = (
+      '<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=ISO-8859-1">')
     LinkColor = clNavy
     VLinkColor = clPurple
     object Header: TWbPanel
@@ -275,6 +277,15 @@ object OrderForm: TOrderForm
           Link = 'help.html'
           Text.Strings = (
             'Questions? Ask us')
+        end
+        object Message: TWbText
+          Left = 10
+          Top = 300
+          Width = 190
+          Height = 50
+          Align = taLeft
+          Font.Color = clRed
+          Font.Bold = True
         end
       end
     end

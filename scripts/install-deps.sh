@@ -13,6 +13,11 @@ packages=(
   libcgicc-dev           # a peer form parser for the CGI benchmark
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
   opensp w3c-sgml-lib    # onsgmls and the HTML 3.2 DTD: the example pages are validated
+  libfcgi-dev            # FastCGI: wbforms cgi and the example program serve request after request
+  lighttpd               # the example server (scripts/serve.sh, the browser test, the benchmark)
+  chromium               # the browser test, driven through playwright-core (tests/e2e)
+  nodejs                 # runs the browser test (the machine's node 20 with its npm)
+  wrk curl               # the server benchmark (bench/cgi_server_bench.sh)
 )
 
 missing=()

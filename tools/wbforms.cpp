@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Command.h"
@@ -11,6 +12,7 @@ namespace wbforms_cli {
 void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Message << '\n'; }
 
 extern const Command kRenderCommand;
+extern const Command kCgiCommand;
 extern const Command kFormatCommand;
 extern const Command kPreviewCommand;
 extern const Command kGifCommand;
@@ -22,6 +24,7 @@ namespace {
 const Command* const kCommands[] = {
     &kRenderCommand,
     &kPreviewCommand,
+    &kCgiCommand,
     &kFormatCommand,
     &kGifCommand,
     &kPaletteCommand,
@@ -77,5 +80,10 @@ int Dispatch(const std::vector<std::string>& args) {
 }  // namespace wbforms_cli
 
 int main(int argc, char** argv) {
-    return wbforms_cli::Dispatch(std::vector<std::string>(argv + 1, argv + argc));
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // A web server runs the handler of a file type with the file as its only argument: under
+    // this name the command is "wbforms cgi".
+    const std::string_view name = argc > 0 ? std::string_view(argv[0]) : std::string_view();
+    if (name.substr(name.rfind('/') + 1) == "wbforms-cgi") args.insert(args.begin(), "cgi");
+    return wbforms_cli::Dispatch(args);
 }
