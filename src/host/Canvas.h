@@ -77,7 +77,7 @@ public:
 
     TColor Color() const { return FColor; }
     void SetColor(TColor Value) { FColor = Value; }
-    // At least 1: a smaller width is taken as 1.
+    // At least 1: a smaller width is taken as 1. A pen wider than 100 pixels draws 100 wide.
     int32_t Width() const { return FWidth; }
     void SetWidth(int32_t Value) { FWidth = Value < 1 ? 1 : Value; }
     TPenStyle Style() const { return FStyle; }
