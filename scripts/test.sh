@@ -15,6 +15,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "== fuzzing the form-file reader =="
 scripts/fuzz.sh 30
+echo "== fuzzing the CGI request reader =="
+scripts/fuzz-cgi.sh 20
 
 echo "== tests =="
 ctest --test-dir build --output-on-failure -j2
