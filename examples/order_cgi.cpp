@@ -26,6 +26,7 @@
 #include "forms/WbInputForm.h"
 #include "forms/WbListBox.h"
 #include "host/Bitmaps.h"
+#include "host/Canvas.h"
 #include "host/FormFile.h"
 #include "util/WbMiscTools.h"
 
@@ -128,30 +129,32 @@ TColor ColourOf(const std::string& Value) {
     return clGray;
 }
 
-void FillRect(TBitmap& Bitmap, int32_t Left, int32_t Top, int32_t Right, int32_t Bottom,
-              TColor Color) {
-    for (int32_t y = Top; y < Bottom; ++y)
-        for (int32_t x = Left; x < Right; ++x) Bitmap.SetPixel(x, y, Color);
-}
-
 // A bar for every colour ordered, as high as the quantity on a scale of 10, 100, 1000 or
-// 10000 cups, with a grey line at every tenth of the scale.
+// 10000 cups, with a grey line at every tenth of the scale and the scale written at the top.
 TBitmap DrawChart(const TOrder& Order) {
-    constexpr int32_t kBar = 40, kGap = 20, kHeight = 120, kTop = 10, kBase = kHeight - 10;
+    constexpr int32_t kBar = 40, kGap = 20, kHeight = 140, kTop = 30, kBase = kHeight - 10;
     const int32_t width = kGap + static_cast<int32_t>(Order.Colours.size()) * (kBar + kGap);
     TBitmap chart(width, kHeight, pf24bit);  // white
+    TCanvas canvas(chart);
     int scale = 10;
     while (scale < Order.Quantity) scale *= 10;
+    canvas.Brush().SetColor(clSilver);
     for (int tenth = 1; tenth <= 10; ++tenth) {
         const int32_t y = kBase - tenth * (kBase - kTop) / 10;
-        FillRect(chart, 0, y, width, y + 1, clSilver);
+        canvas.FillRect(Rect(0, y, width, y + 1));
     }
     const int32_t barTop = kBase - Order.Quantity * (kBase - kTop) / scale;
     for (size_t i = 0; i < Order.Colours.size(); ++i) {
         const int32_t left = kGap + static_cast<int32_t>(i) * (kBar + kGap);
-        FillRect(chart, left, barTop, left + kBar, kBase, ColourOf(Order.Colours[i]));
+        canvas.Brush().SetColor(ColourOf(Order.Colours[i]));
+        canvas.FillRect(Rect(left, barTop, left + kBar, kBase));
     }
-    FillRect(chart, 0, kBase, width, kBase + 1, clBlack);
+    canvas.Brush().SetColor(clBlack);
+    canvas.FillRect(Rect(0, kBase, width, kBase + 1));
+    canvas.Brush().SetColor(clWhite);
+    canvas.Font().SetName("ARIAL");
+    canvas.Font().SetHeight(14);
+    canvas.TextOut(2, 2, std::to_string(scale) + " cups");
     return chart;
 }
 
