@@ -9,6 +9,8 @@ packages=(
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
+  libcpp-httplib-dev nlohmann-json3-dev  # the designer's server (wbforms design)
+  chromium               # the designer's browser test (driven by playwright-core from npm)
 )
 
 missing=()

@@ -13,6 +13,7 @@ void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Messa
 extern const Command kRenderCommand;
 extern const Command kFormatCommand;
 extern const Command kGifCommand;
+extern const Command kDesignCommand;
 
 namespace {
 
@@ -21,6 +22,7 @@ const Command* const kCommands[] = {
     &kRenderCommand,
     &kFormatCommand,
     &kGifCommand,
+    &kDesignCommand,
 };
 
 void PrintUsage(std::ostream& out) {

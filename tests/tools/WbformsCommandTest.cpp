@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "util/WbMiscTools.h"
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -162,6 +165,14 @@ TEST(Wbforms, ExitStatusAndMessages) {
          {"format"},
          2,
          "wbforms: no form file given\nusage: wbforms format"},
+        // The designer never opens (nor later writes over) a file it cannot load.
+        {"design of a bad file", {"design", bad, "--port", "0"}, 1,
+         "wbforms: " + bad + ":2:9: expected '='\n"},
+        {"design without a file", {"design"}, 2, "wbforms: no form file given\nusage: wbforms design"},
+        {"design on a port that is none",
+         {"design", missing, "--port", "65536"},
+         2,
+         "wbforms: --port needs a port number from 0 to 65535, not '65536'\nusage: wbforms design"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -173,7 +184,7 @@ TEST(Wbforms, ExitStatusAndMessages) {
 }
 
 TEST(Wbforms, HelpGoesToStandardOutput) {
-    for (const char* command : {"render", "format"}) {
+    for (const char* command : {"render", "format", "design"}) {
         SCOPED_TRACE(command);
         const TRun run = Wbforms({command, "--help"});
         EXPECT_EQ(run.Status, 0);
@@ -184,6 +195,26 @@ TEST(Wbforms, HelpGoesToStandardOutput) {
     const TRun overview = Wbforms({"--help"});
     EXPECT_NE(overview.Out.find("  render\t"), std::string::npos);
     EXPECT_NE(overview.Out.find("  format\t"), std::string::npos);
+    EXPECT_NE(overview.Out.find("  design\t"), std::string::npos);
+}
+
+TEST(WbformsDesign, SaysWhenItsPortIsTaken) {
+    const int taken = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(taken, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(taken, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(taken, 1), 0);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(getsockname(taken, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const std::string port = std::to_string(ntohs(address.sin_port));
+
+    const TRun run = Wbforms({"design", TempPath("taken.dfm"), "--port", port});
+    close(taken);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "wbforms: cannot listen on 127.0.0.1:" + port +
+                           " (is it in use? --port 0 picks a free port)\n");
 }
 
 }  // namespace
