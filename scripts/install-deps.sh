@@ -11,6 +11,7 @@ packages=(
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
   libcpp-httplib-dev nlohmann-json3-dev  # the designer's server (wbforms design)
   chromium               # the designer's browser test (driven by playwright-core from npm)
+  opensp w3c-sgml-lib    # onsgmls and the HTML 3.2 DTD: the example pages are validated
 )
 
 missing=()

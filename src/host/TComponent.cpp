@@ -11,6 +11,12 @@ namespace wb {
 
 namespace {
 
+std::string NameKey(const std::string& name) {
+    std::string key = name;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
 bool IsIdentifier(const std::string& text) {
     if (text.empty()) return false;
     const auto isStart = [](unsigned char c) { return std::isalpha(c) || c == '_'; };
@@ -51,6 +57,10 @@ void TComponent::SetName(const std::string& Value) {
         if (other != nullptr && other != this)
             throw Exception("A component named " + Value + " already exists");
     }
+    if (FOwner != nullptr) {
+        if (!FName.empty()) FOwner->FNamed.erase(NameKey(FName));
+        if (!Value.empty()) FOwner->FNamed[NameKey(Value)] = this;
+    }
     FName = Value;
 }
 
@@ -61,9 +71,8 @@ TComponent* TComponent::Components(int32_t Index) const {
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {
     if (AName.empty()) return nullptr;
-    for (TComponent* component : FComponents)
-        if (SameText(component->FName, AName)) return component;
-    return nullptr;
+    const auto found = FNamed.find(NameKey(AName));
+    return found == FNamed.end() ? nullptr : found->second;
 }
 
 void TComponent::InsertComponent(TComponent* AComponent) {
@@ -73,6 +82,7 @@ void TComponent::InsertComponent(TComponent* AComponent) {
         throw Exception("A component named " + AComponent->FName + " already exists");
     if (AComponent->FOwner != nullptr) AComponent->FOwner->RemoveComponent(AComponent);
     FComponents.push_back(AComponent);
+    if (!AComponent->FName.empty()) FNamed[NameKey(AComponent->FName)] = AComponent;
     AComponent->FOwner = this;
     if (FComponentState.Contains(csDesigning)) AComponent->SetDesigning(true);
 }
@@ -81,6 +91,7 @@ void TComponent::RemoveComponent(TComponent* AComponent) {
     const auto found = std::find(FComponents.begin(), FComponents.end(), AComponent);
     if (found == FComponents.end()) return;
     FComponents.erase(found);
+    if (!AComponent->FName.empty()) FNamed.erase(NameKey(AComponent->FName));
     AComponent->FOwner = nullptr;
 }
 

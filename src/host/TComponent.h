@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "host/TObject.h"
@@ -61,6 +62,9 @@ private:
     std::string FName;
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
+    // The named owned components by lower-case name: the uniqueness check of a form with
+    // thousands of components stays a lookup.
+    std::unordered_map<std::string, TComponent*> FNamed;
     TComponentState FComponentState;
     int32_t FDesignLeft = 0;
     int32_t FDesignTop = 0;

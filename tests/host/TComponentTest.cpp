@@ -66,6 +66,27 @@ TEST(TComponent, NamesAreIdentifiersUniqueWithinTheOwner) {
     EXPECT_EQ(form.FindComponent("Panel3"), nullptr);
 }
 
+TEST(TComponent, NamesAreFreedWhenAComponentIsRenamedRemovedOrDestroyed) {
+    TForm form;
+    TForm other;
+    auto* a = new TControl(&form);
+    a->SetName("First");
+    a->SetName("Second");
+    EXPECT_EQ(form.FindComponent("first"), nullptr);
+    EXPECT_EQ(form.FindComponent("SECOND"), a);
+    a->SetName("second");  // a change of case only is a rename of the same name
+    EXPECT_EQ(a->Name(), "second");
+
+    other.InsertComponent(a);
+    EXPECT_EQ(form.FindComponent("Second"), nullptr);
+    EXPECT_EQ(other.FindComponent("Second"), a);
+    delete a;
+    EXPECT_EQ(other.FindComponent("Second"), nullptr);
+    auto* b = new TControl(&other);
+    b->SetName("Second");  // the name is free again
+    EXPECT_EQ(other.FindComponent("Second"), b);
+}
+
 TEST(TControl, RefusedParentLeavesTheControlWhereItWas) {
     TForm form;
     auto* home = new TWinControl(&form);
