@@ -598,6 +598,10 @@ async function start() {
     event.preventDefault();
     drop(className, event, false);
   });
+  // Another tab may have changed the form meanwhile.
+  window.addEventListener('focus', () => enqueue(async () => {
+    if (!drag) showForm(await api('/api/form'));
+  }).catch(() => {}));
   try {
     state.palette = (await api('/api/palette')).pages;
     showPalette();
