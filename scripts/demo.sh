@@ -11,5 +11,7 @@ out=build/demo
 mkdir -p "$out"
 build/examples/nested_panels "$out/nested_panels.html"
 build/tools/wbforms render examples/order.dfm >"$out/order.html"
+build/tools/wbforms preview examples/order.dfm -o "$out/order-preview.png"
 echo "The page built in C++ is in $(pwd)/$out/nested_panels.html"
 echo "The page of the form file examples/order.dfm is in $(pwd)/$out/order.html"
+echo "Its design-time preview is in $(pwd)/$out/order-preview.png"

@@ -5,6 +5,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
+  libfreetype-dev libfontconfig-dev  # text in previews
+  fonts-liberation2      # faces metric-compatible with Arial, MS Sans Serif, Courier New
+  libpng-dev             # PNG previews
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -29,5 +30,14 @@ struct Command {
 
 // Writes "wbforms: " and the message to standard error.
 void ReportError(const std::string& Message);
+
+// The reason of a failure to open or create a file: the stream's message without its
+// "Cannot open file "NAME": " (the caller names the file itself).
+inline std::string FileErrorReason(const std::exception& Error, const std::string& FileName) {
+    const std::string message = Error.what();
+    const std::string prefix = "\"" + FileName + "\": ";
+    const auto at = message.find(prefix);
+    return at == std::string::npos ? message : message.substr(at + prefix.size());
+}
 
 }  // namespace wbforms_cli

@@ -12,14 +12,6 @@ namespace wbforms_cli {
 
 namespace {
 
-// The reason of a failure to open: the stream's message without "Cannot open file "NAME": ".
-std::string Reason(const std::exception& e, const std::string& FileName) {
-    const std::string message = e.what();
-    const std::string prefix = "\"" + FileName + "\": ";
-    const auto at = message.find(prefix);
-    return at == std::string::npos ? message : message.substr(at + prefix.size());
-}
-
 int RunGif(const std::vector<std::string>& Args) {
     if (Args.size() != 2) throw UsageError("gif takes an input bitmap and an output file");
     const std::string& input = Args[0];
@@ -30,7 +22,7 @@ int RunGif(const std::vector<std::string>& Args) {
         wb::TFileStream stream(input, wb::fmOpenRead);
         bitmap.LoadFromStream(stream);
     } catch (const std::exception& e) {
-        ReportError(input + ": " + Reason(e, input));
+        ReportError(input + ": " + FileErrorReason(e, input));
         return kBadInput;
     }
 
@@ -46,7 +38,7 @@ int RunGif(const std::vector<std::string>& Args) {
         gif.SaveToFile(output);
     } catch (const std::exception& e) {
         ::unlink(output.c_str());
-        ReportError(output + ": " + Reason(e, output));
+        ReportError(output + ": " + FileErrorReason(e, output));
         return kBadInput;
     }
     return kSuccess;

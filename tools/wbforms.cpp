@@ -12,6 +12,7 @@ void ReportError(const std::string& Message) { std::cerr << "wbforms: " << Messa
 
 extern const Command kRenderCommand;
 extern const Command kFormatCommand;
+extern const Command kPreviewCommand;
 extern const Command kGifCommand;
 extern const Command kDesignCommand;
 
@@ -20,6 +21,7 @@ namespace {
 // Every subcommand, in the order the usage lists them.
 const Command* const kCommands[] = {
     &kRenderCommand,
+    &kPreviewCommand,
     &kFormatCommand,
     &kGifCommand,
     &kDesignCommand,

@@ -1,8 +1,8 @@
 #include "content/WbCustomText.h"
 
-#include "host/Published.h"
-
+#include "host/Arithmetic.h"
 #include "host/Exception.h"
+#include "host/Published.h"
 #include "util/WbMiscTools.h"
 
 namespace wb {
@@ -62,6 +62,17 @@ std::string TWbCustomText::put() {
     if (linked) html += "</A>";
     ActivateAfterPutEvent();
     return html;
+}
+
+void TWbCustomText::paint() {
+    TRect area = Rect(0, 0, Width(), Height());
+    Canvas().Brush().SetColor(GetBackGroundColor());
+    Canvas().FillRect(area);
+    for (const auto& line : readText()) {
+        const int32_t height = WbDrawString(WbstripHTML(line), *FFont, Canvas(), area, GetBackGroundColor(), Align());
+        area.Top = WrapAdd(area.Top, height);
+    }
+    PaintOutline();
 }
 
 // Every line, the last one too, followed by the line break when there is one.

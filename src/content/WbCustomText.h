@@ -33,6 +33,9 @@ public:
     void WriteText(const TStrings& Value);
 
     std::string put() override;
+    // The preview: the lines one below the other, tags removed, in the font and alignment,
+    // inside the dashed outline.
+    void paint() override;
 
 private:
     std::string JoinedLines();

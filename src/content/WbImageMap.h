@@ -21,6 +21,10 @@ public:
     const std::string& AltText() const { return FAltText; }
     void SetAltText(std::string Value) { FAltText = std::move(Value); }
 
+    // The preview: a dashed outline in the canvas's pen colour and mode, nothing filled, so
+    // that the image shows through.
+    void paint() override;
+
 private:
     std::string FLink;
     std::string FAltText;

@@ -1,6 +1,7 @@
 #include "core/WbVisibleComponent.h"
 
 #include "core/WbPage.h"
+#include "host/Arithmetic.h"
 #include "host/Published.h"
 
 namespace wb {
@@ -85,6 +86,34 @@ void TWbVisibleComponent::Dispatch(TMessage& Message) {
 void TWbVisibleComponent::CMDesignTimeUpdate(TMessage& Message) {
     invalidate();
     DefaultHandler(Message);
+}
+
+void TWbVisibleComponent::paint() {
+    TCanvas& canvas = Canvas();
+    canvas.Pen().SetMode(pmNop);
+    canvas.Brush().SetColor(GetBackGroundColor());
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    canvas.Rectangle(0, 0, Width(), Height());
+    canvas.Font().SetName("ARIAL");
+    canvas.Font().SetHeight(12);
+    canvas.Font().SetColor(11184810);
+    canvas.TextOut(5, 5, Name());
+    PaintOutline();
+}
+
+void TWbVisibleComponent::PaintOutline() {
+    TCanvas& canvas = Canvas();
+    canvas.Pen().SetMode(pmNot);
+    canvas.Pen().SetStyle(psDash);
+    canvas.Pen().SetColor(clBlack);
+    const int32_t right = WrapSub(Width(), 1);
+    const int32_t bottom = WrapSub(Height(), 1);
+    canvas.MoveTo(0, 0);
+    canvas.LineTo(0, bottom);
+    canvas.LineTo(right, bottom);
+    canvas.LineTo(right, 0);
+    canvas.LineTo(0, 0);
+    canvas.Pen().SetMode(pmCopy);
 }
 
 }  // namespace wb

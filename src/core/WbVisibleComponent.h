@@ -66,6 +66,13 @@ public:
     void Dispatch(TMessage& Message) override;
     void CMDesignTimeUpdate(TMessage& Message);
 
+    // The design-time preview: the component's area in its effective colour with its name in
+    // light grey, inside the dashed outline.
+    void paint() override;
+    // The outline of the component's extent: dashes along its innermost pixels, inverting what
+    // lies under them so that they show on any background.
+    void PaintOutline();
+
 private:
     TColor FBackGroundColor = WbTransparentColor;
     TStringList FHTMLBefore;

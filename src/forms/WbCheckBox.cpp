@@ -37,4 +37,24 @@ std::string TWbCheckBox::put() {
     return html;
 }
 
+void TWbCheckBox::paint() {
+    TCanvas& canvas = Canvas();
+    canvas.Brush().SetColor(GetBackGroundColor());
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    canvas.Brush().SetColor(clWhite);
+    canvas.FillRect(Rect(2, 2, 15, 15));
+    canvas.Pen().SetWidth(2);
+    canvas.Pen().SetColor(clBlack);
+    canvas.Pen().SetStyle(psInsideFrame);
+    canvas.Rectangle(2, 2, 15, 15);
+    if (FChecked) {
+        canvas.MoveTo(6, 8);
+        canvas.LineTo(8, 11);
+        canvas.LineTo(11, 4);
+    }
+    canvas.Pen().SetWidth(1);
+    canvas.Pen().SetStyle(psSolid);
+    PaintOutline();
+}
+
 }  // namespace wb

@@ -19,6 +19,9 @@ public:
     void SetValue(std::string Value) { FValue = std::move(Value); }
 
     std::string put() override;
+    // A small white square in the top-left corner, ticked when Checked, inside the dashed
+    // outline.
+    void paint() override;
 
 private:
     bool FChecked = false;

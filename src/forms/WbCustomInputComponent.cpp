@@ -1,5 +1,8 @@
 #include "forms/WbCustomInputComponent.h"
 
+#include <algorithm>
+
+#include "host/Arithmetic.h"
 #include "host/Published.h"
 
 namespace wb {
@@ -10,6 +13,52 @@ void TWbCustomInputComponent::Publish() {
         .Str("FieldName", &TWbCustomInputComponent::FieldName,
              &TWbCustomInputComponent::SetFieldName);
 }
+
+void TWbCustomInputComponent::paint() {
+    TControlStyle style = ControlStyle();
+    style.Include(csFramed);
+    SetControlStyle(style);
+    TCanvas& canvas = Canvas();
+    const int32_t right = WrapSub(Width(), 1);
+    const int32_t bottom = WrapSub(Height(), 1);
+    canvas.Brush().SetColor(clWhite);
+    canvas.FillRect(Rect(1, 1, right, bottom));
+    canvas.Rectangle(0, 0, Width(), Height());
+    canvas.Pen().SetColor(clBlack);
+    canvas.MoveTo(1, 1);
+    canvas.LineTo(1, WrapSub(bottom, 1));
+    canvas.LineTo(WrapSub(right, 1), WrapSub(bottom, 1));
+    canvas.LineTo(WrapSub(right, 1), 1);
+    canvas.LineTo(1, 1);
+}
+
+void TWbCustomInputComponent::BeginBoxedPreview(int32_t Right, int32_t Bottom, const std::string& FontName) {
+    TControlStyle style = ControlStyle();
+    style.Exclude(csFramed);
+    SetControlStyle(style);
+    TCanvas& canvas = Canvas();
+    canvas.Brush().SetColor(GetBackGroundColor());
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    canvas.Rectangle(0, 0, Width(), Height());
+    canvas.Pen().SetColor(clBlack);
+    canvas.Pen().SetWidth(2);
+    canvas.Brush().SetColor(clWhite);
+    canvas.FillRect(Rect(0, 0, Right, Bottom));
+    canvas.Font().SetName(FontName);
+    canvas.Font().SetHeight(16);
+    canvas.Font().SetColor(clBlack);
+}
+
+void TWbCustomInputComponent::FrameBox(int32_t Right, int32_t Bottom) {
+    TCanvas& canvas = Canvas();
+    canvas.MoveTo(1, 1);
+    canvas.LineTo(1, Bottom);
+    canvas.LineTo(Right, Bottom);
+    canvas.LineTo(Right, 1);
+    canvas.LineTo(1, 1);
+}
+
+void TWbCustomInputComponent::EndBoxedPreview() { Canvas().Pen().SetWidth(1); }
 
 TWbOption WbSplitOption(const std::string& Line) {
     // Seeding both parts with the line is what a line without "=" keeps.
@@ -29,6 +78,12 @@ void WbPutOptions(std::string& Markup, const TStrings& OptionValues, int32_t Sel
         Markup += option.Text;
         Markup += "</OPTION>";
     }
+}
+
+int32_t WbLongestOptionText(const TStrings& OptionValues) {
+    size_t longest = 0;
+    for (const auto& line : OptionValues) longest = std::max(longest, WbSplitOption(line).Text.size());
+    return longest == 0 ? 10 : static_cast<int32_t>(std::min<size_t>(longest, INT32_MAX));
 }
 
 }  // namespace wb

@@ -20,6 +20,20 @@ public:
     const std::string& FieldName() const { return FFieldName; }
     void SetFieldName(std::string Value) { FFieldName = std::move(Value); }
 
+    // A white area inside a black frame, the control marked as framed. Every registered control
+    // replaces it with its own preview.
+    void paint() override;
+
+protected:
+    // The boxed preview of the text field, the text area and the two lists: a white entry box
+    // (0, 0, Right, Bottom) on the control's background, whatever the control's size.
+    // BeginBoxedPreview paints the background and the box and sets the font; the control then
+    // draws its text with TextRect; FrameBox draws the box's 2-pixel frame; EndBoxedPreview
+    // gives the pen its width of 1 back.
+    void BeginBoxedPreview(int32_t Right, int32_t Bottom, const std::string& FontName);
+    void FrameBox(int32_t Right, int32_t Bottom);
+    void EndBoxedPreview();
+
 private:
     std::string FFieldName;
 };
@@ -31,6 +45,10 @@ struct TWbOption {
     std::string Text;
 };
 TWbOption WbSplitOption(const std::string& Line);
+
+// The length in characters of the longest option text (split as WbSplitOption does), or 10
+// when every text is empty: the width of a list's preview box in characters.
+int32_t WbLongestOptionText(const TStrings& OptionValues);
 
 // Appends one OPTION element per line of OptionValues, the one at index Selected (from 0)
 // marked SELECTED: the body of the SELECT element of the drop-down list and the list box.

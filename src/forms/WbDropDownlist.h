@@ -24,8 +24,13 @@ public:
     void SetSelected(int32_t Value);
 
     std::string put() override;
+    // The boxed preview: a box as wide as the longest option, the selected option's text in
+    // it, and the button part with its mark.
+    void paint() override;
 
 private:
+    void PaintButton(int32_t Longest);
+
     TStringList FOptionValues;
     int32_t FSelected = 0;
 };

@@ -1,5 +1,6 @@
 #include "forms/WbListBox.h"
 
+#include "host/Arithmetic.h"
 #include "host/Published.h"
 
 namespace wb {
@@ -45,6 +46,19 @@ std::string TWbListBox::put() {
     WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
     ActivateAfterPutEvent();
     return html;
+}
+
+void TWbListBox::paint() {
+    const int32_t right = WrapAdd(WrapMul(7, WbLongestOptionText(FOptionValues)), 15);
+    const int32_t bottom = WrapAdd(WrapMul(14, FListSize), 10);
+    BeginBoxedPreview(right, bottom, "MS Sans Serif");
+    const int32_t shown = Wbminimum(FOptionValues.Count(), FListSize);
+    for (int32_t i = 0; i < shown; ++i) {
+        const int32_t top = WrapMul(14, i);
+        Canvas().TextRect(Rect(0, top, right, bottom), 2, WrapAdd(top, 1), WbSplitOption(FOptionValues[i]).Text);
+    }
+    FrameBox(right, bottom);
+    EndBoxedPreview();
 }
 
 }  // namespace wb

@@ -30,6 +30,9 @@ public:
     void SetSelectMultiple(bool Value) { FSelectMultiple = Value; }
 
     std::string put() override;
+    // The boxed preview: a box as wide as the longest option and ListSize rows high, the
+    // first ListSize options in it.
+    void paint() override;
 
 private:
     TStringList FOptionValues;

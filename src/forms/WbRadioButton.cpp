@@ -37,4 +37,19 @@ std::string TWbRadioButton::put() {
     return html;
 }
 
+void TWbRadioButton::paint() {
+    TCanvas& canvas = Canvas();
+    canvas.Brush().SetColor(GetBackGroundColor());
+    canvas.FillRect(Rect(0, 0, Width(), Height()));
+    canvas.Pen().SetWidth(2);
+    canvas.Pen().SetColor(clBlack);
+    canvas.Brush().SetColor(clWhite);
+    canvas.Pen().SetStyle(psInsideFrame);
+    canvas.Ellipse(2, 2, 14, 14);
+    if (FChecked) canvas.Ellipse(6, 6, 10, 10);
+    canvas.Pen().SetStyle(psSolid);
+    canvas.Pen().SetWidth(1);
+    PaintOutline();
+}
+
 }  // namespace wb

@@ -21,6 +21,9 @@ public:
     void SetValue(std::string Value) { FValue = std::move(Value); }
 
     std::string put() override;
+    // A small white circle in the top-left corner, with a dot when Checked, inside the
+    // dashed outline.
+    void paint() override;
 
 private:
     bool FChecked = false;

@@ -1,5 +1,6 @@
 #include "forms/WbTextArea.h"
 
+#include "host/Arithmetic.h"
 #include "host/Published.h"
 
 namespace wb {
@@ -52,6 +53,19 @@ std::string TWbTextArea::put() {
     WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
     ActivateAfterPutEvent();
     return html;
+}
+
+void TWbTextArea::paint() {
+    const int32_t right = WrapAdd(WrapMul(8, FColumns), 15);
+    const int32_t bottom = WrapAdd(WrapMul(14, FRows), 10);
+    BeginBoxedPreview(right, bottom, "COURIER NEW");
+    const int32_t shown = Wbminimum(FRows, FValue.Count());
+    for (int32_t i = 0; i < shown; ++i) {
+        const int32_t top = WrapMul(14, i);
+        Canvas().TextRect(Rect(0, top, right, bottom), 2, WrapAdd(top, 1), FValue[i]);
+    }
+    FrameBox(right, bottom);
+    EndBoxedPreview();
 }
 
 }  // namespace wb

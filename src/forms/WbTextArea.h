@@ -24,6 +24,8 @@ public:
     void SetValue(const TStrings& Value);
 
     std::string put() override;
+    // The boxed preview: a box of Columns and Rows, the first Rows lines in it.
+    void paint() override;
 
 private:
     TStringList FValue;

@@ -52,4 +52,12 @@ std::string TWbTextInputField::put() {
     return html;
 }
 
+void TWbTextInputField::paint() {
+    const int32_t right = 7 * FSize;
+    BeginBoxedPreview(right, 22, "MS Sans Serif");
+    Canvas().TextRect(Rect(0, 0, right, 22), 3, 3, FValue);
+    FrameBox(right, 22);
+    EndBoxedPreview();
+}
+
 }  // namespace wb

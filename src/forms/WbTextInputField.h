@@ -25,6 +25,8 @@ public:
     void SetPassWord(bool Value) { FPassWord = Value; }
 
     std::string put() override;
+    // The boxed preview: a box 7 pixels a character of Size wide, Value in it in clear text.
+    void paint() override;
 
 private:
     uint16_t FSize = 0;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/Canvas.h"
 #include "host/TComponent.h"
 #include "host/TSet.h"
 
@@ -64,7 +65,8 @@ public:
     virtual void invalidate();
     int32_t RepaintRequests() const { return FRepaintRequests; }
 
-    // The design-time picture of the control; the host's controls draw nothing.
+    // The design-time picture of the control, drawn on its canvas (which a design surface sets
+    // up first, see DesignSurface.h); the host's controls draw nothing.
     virtual void paint() {}
 
     // Sends a message to the control, which handles it in Dispatch.
@@ -104,12 +106,18 @@ private:
     std::vector<TControl*> FControls;
 };
 
-// A windowed control that paints itself (the base of the web components).
+// A windowed control that paints itself (the base of the web components). Its canvas keeps
+// the pen, brush and font that one paint leaves to the next.
 class TCustomControl : public TWinControl {
 public:
     using TWinControl::TWinControl;
 
     static void Publish();
+
+    TCanvas& Canvas() { return FCanvas; }
+
+private:
+    TCanvas FCanvas;
 };
 
 // A light-weight control without children that paints itself.
@@ -118,6 +126,11 @@ public:
     using TControl::TControl;
 
     static void Publish();
+
+    TCanvas& Canvas() { return FCanvas; }
+
+private:
+    TCanvas FCanvas;
 };
 
 }  // namespace wb

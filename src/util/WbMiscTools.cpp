@@ -11,6 +11,7 @@
 #include <ctime>
 #include <memory>
 
+#include "content/WbFont.h"
 #include "gif/WbGifMaker.h"
 #include "host/Arithmetic.h"
 
@@ -170,6 +171,30 @@ int64_t ModificationNanoseconds(const struct stat& Status) {
     return static_cast<int64_t>(Status.st_mtim.tv_sec) * 1000000000 + Status.st_mtim.tv_nsec;
 }
 
+// The font height of an HTML font size, the cell height in pixels.
+int32_t HeightOfSize(int32_t Size) {
+    static constexpr int32_t kHeights[] = {13, 16, 18, 21, 27, 36};
+    return Size >= 1 && Size <= 6 ? kHeights[Size - 1] : 8;
+}
+
+void SetStyle(TFontStyles& Styles, TFontStyle Style, bool On) {
+    if (On)
+        Styles.Include(Style);
+    else
+        Styles.Exclude(Style);
+}
+
+// Where a text of TextWidth pixels begins in Rect: never left of the rectangle.
+int32_t AlignedStart(const TRect& Rect, int32_t TextWidth, t_WbTextAlign Align) {
+    const int32_t width = WrapSub(Rect.Right, Rect.Left);
+    int32_t start = Rect.Left;
+    if (Align == taCenter)
+        start = WrapSub(WrapAdd(Rect.Left, width / 2), TextWidth / 2);
+    else if (Align == taRight)
+        start = WrapSub(WrapAdd(Rect.Left, width), TextWidth);
+    return start < Rect.Left ? Rect.Left : start;
+}
+
 }  // namespace
 
 void WbStrToHTML(std::string& Markup, const std::string& Text) { Markup += Text; }
@@ -258,6 +283,25 @@ std::string WbGetUniqueID(const std::string& Prefix) {
     std::string id = Prefix + std::to_string(gUniqueIDCounter);
     gUniqueIDCounter = WrapAdd(gUniqueIDCounter, 1);
     return id;
+}
+
+int32_t WbDrawString(const std::string& Text, const TWbFont& Font, TCanvas& Canvas, const TRect& Rect,
+                     TColor BackColor, t_WbTextAlign Align) {
+    Canvas.Brush().SetColor(BackColor);
+    Canvas.FillRect(Rect);
+    Canvas.Font().SetName(Font.PrimaryFont());
+    TFontStyles styles = Canvas.Font().Style();
+    SetStyle(styles, fsBold, Font.Bold());
+    SetStyle(styles, fsItalic, Font.Italic());
+    SetStyle(styles, fsUnderline, Font.Underline());
+    SetStyle(styles, fsStrikeOut, Font.Strikeout());
+    Canvas.Font().SetStyle(styles);
+    Canvas.Font().SetHeight(HeightOfSize(Font.GetFontSize()));
+    Canvas.Pen().SetStyle(psDash);
+    Canvas.Font().SetColor(Font.Color());
+    const int32_t start = AlignedStart(Rect, Canvas.TextWidth(Text), Align);
+    Canvas.TextRect(Rect, start, WrapAdd(Rect.Top, 1), Text);
+    return Canvas.TextHeight(Text + "W");
 }
 
 void WbSetInternalImagePath(const std::string& Path) { gInternalImagePath = Path; }

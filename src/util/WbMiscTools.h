@@ -4,10 +4,13 @@
 #include <string>
 
 #include "host/Bitmaps.h"
+#include "host/Canvas.h"
 #include "host/Graphics.h"
 #include "host/TStrings.h"
 
 namespace wb {
+
+class TWbFont;
 
 // Horizontal alignment of a component in its table cell and of its preview text.
 enum class t_WbTextAlign : uint8_t { taCenter, taLeft, taRight, taNone };
@@ -51,6 +54,16 @@ int32_t Wbminimum(int32_t A, int32_t B);
 
 // Prefix followed by the process's running number, which then goes up by one.
 std::string WbGetUniqueID(const std::string& Prefix);
+
+// ---- Design-time string drawing ----
+
+// Draws Text in one line in the primary face, styles, HTML size (1 to 6: 13, 16, 18, 21, 27 or 36
+// pixels high, 8 for any other size) and colour of Font, on BackColor, which fills all of Rect
+// first; aligned by Align, beginning at Rect's left edge when it is wider than Rect, one pixel
+// below Rect's top, and cut at Rect's edges. Leaves the canvas's pen dashed. Gives the height of
+// a line in that font, the same for an empty text, so that a caller can stack lines.
+int32_t WbDrawString(const std::string& Text, const TWbFont& Font, TCanvas& Canvas, const TRect& Rect,
+                     TColor BackColor, t_WbTextAlign Align);
 
 // ---- Server images ----
 

@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "content/WbText.h"
+#include "host/DesignSurface.h"
 #include "host/Exception.h"
 #include "support/Probe.h"
+#include "support/Surface.h"
 
 namespace wb {
 namespace {
@@ -262,6 +264,96 @@ TEST(TWbCustomText, TakesNoChildren) {
         EXPECT_EQ(e.Message(), "Cannot place component in a non-container");
     }
     EXPECT_EQ(text.ControlCount(), 0);
+}
+
+// ---- The preview ----
+
+// A text component on yellow with red text, 160 x 130.
+TWbText* PreviewText(TForm& form, const TStringList& lines, int32_t size, t_WbTextAlign align = taCenter) {
+    auto* text = new TWbText(&form);
+    text->SetBounds(1, 1, 160, 130);
+    text->SetBackGroundColor(clYellow);
+    text->GetFont()->SetColor(clRed);
+    text->GetFont()->SetFontSize(size);
+    text->SetAlign(align);
+    text->WriteText(lines);
+    return text;
+}
+
+TEST(TWbCustomText, PreviewStacksTheLinesByTheHeightOfTheFontSize) {
+    const int32_t heights[] = {13, 16, 18, 21, 27, 36};
+    for (int32_t size = 1; size <= 6; ++size) {
+        SCOPED_TRACE("size " + std::to_string(size));
+        const int32_t h = heights[size - 1];
+        TForm form;
+        TWbText* text = PreviewText(form, TStringList{"EX", "EX", "EX"}, size);
+        const TBitmap picture = PaintDesignSurface(*text);
+        test::ExpectDashedOutline(picture, clBlue, clYellow);
+
+        // The same line three times, h pixels apart (each drawn one pixel below the top of its
+        // rectangle, where the first has the outline); below the third only the background.
+        auto line = [&](int32_t index) {
+            TBitmap part(158, h - 1, pf24bit);
+            TCanvas copy(part);
+            copy.StretchDraw(Rect(-1, -1 - index * h, 159, 129 - index * h), picture);
+            return part;
+        };
+        const TBitmap first = line(0);
+        EXPECT_GT(test::CountColor(first, clRed), 10);
+        EXPECT_TRUE(test::SamePixels(line(1), first));
+        EXPECT_TRUE(test::SamePixels(line(2), first));
+        EXPECT_EQ(test::CountColor(picture, Rect(1, 3 * h, 159, 129), clYellow), 158 * (129 - 3 * h));
+    }
+}
+
+TEST(TWbCustomText, PreviewShowsTheLinesWithoutTags) {
+    TForm form;
+    TWbText* marked = PreviewText(form, TStringList{"<B>Bold</B> <A HREF=\"x\">link</A>", "<BR>"}, 3);
+    TWbText* plain = PreviewText(form, TStringList{"Bold link", ""}, 3);
+    marked->SetName("Marked");
+    plain->SetName("Plain");
+    EXPECT_TRUE(test::SamePixels(PaintDesignSurface(*marked), PaintDesignSurface(*plain)));
+    // The preview shows one line per list line whatever AutoLineBreak says.
+    const TBitmap before = PaintDesignSurface(*plain);
+    plain->SetAutoLineBreak(false);
+    EXPECT_TRUE(test::SamePixels(PaintDesignSurface(*plain), before));
+}
+
+TEST(TWbCustomText, PreviewAlignsTheLines) {
+    const struct {
+        t_WbTextAlign align;
+        int32_t inkLeftAtLeast;
+        int32_t inkRightAtMost;
+    } cases[] = {
+        {taLeft, 0, 60},
+        {taNone, 0, 60},
+        {taCenter, 50, 110},
+        {taRight, 100, 160},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.align));
+        TForm form;
+        const TBitmap picture = PaintDesignSurface(*PreviewText(form, TStringList{"Short"}, 2, c.align));
+        const TRect ink = test::Extent(picture, clRed);
+        EXPECT_GE(ink.Left, c.inkLeftAtLeast);
+        EXPECT_LE(ink.Right, c.inkRightAtMost);
+    }
+}
+
+TEST(TWbCustomText, PreviewCutsLinesAtTheComponentsEdges) {
+    TForm form;
+    TWbText* text = PreviewText(form, TStringList{"A first line far wider than the component is", "Second", "Third"}, 4, taLeft);
+    text->SetBounds(1, 1, 60, 30);  // room for one line of 21 pixels and part of the next
+    const TBitmap picture = PaintDesignSurface(*text);
+    ASSERT_EQ(picture.Width(), 60);
+    EXPECT_GT(test::CountColor(picture, Rect(50, 0, 59, 21), clRed), 0) << "the first line runs to the edge";
+    EXPECT_GT(test::CountColor(picture, Rect(0, 22, 60, 30), clRed), 0) << "the top of the second line";
+    TForm other;
+    TWbText* empty = PreviewText(other, TStringList{}, 4, taLeft);
+    empty->SetBounds(1, 1, 60, 30);
+    const TBitmap background = PaintDesignSurface(*empty);
+    EXPECT_EQ(test::CountColor(background, Rect(1, 1, 59, 29), clYellow), 58 * 28);
+    test::ExpectDashedOutline(background, clBlue, clYellow);
 }
 
 }  // namespace

@@ -7,8 +7,10 @@
 #include "content/WbImage.h"
 #include "content/WbJavaApplet.h"
 #include "content/WbText.h"
+#include "host/DesignSurface.h"
 #include "host/Exception.h"
 #include "support/Probe.h"
+#include "support/Surface.h"
 
 namespace wb {
 namespace {
@@ -52,6 +54,48 @@ TEST(TWbImageMap, IsRefusedByEveryOtherWebComponent) {
         }
         EXPECT_EQ(area->Parent(), nullptr);
     }
+}
+
+// The preview is a dashed outline in the canvas's own pen colour and mode; the inside is left
+// as it was, so the image shows through.
+TEST(TWbImageMap, PreviewIsADashedOutlineOverTheImage) {
+    TForm form;
+    auto* area = new TWbImageMap(&form);
+    area->SetBounds(0, 0, 50, 25);
+    TBitmap picture = test::Filled(50, 25, clYellow);
+    area->Canvas().SetBitmap(&picture);
+    area->paint();
+    test::ExpectDashedOutline(picture, clBlack, clYellow);
+    EXPECT_EQ(test::CountColor(picture, Rect(1, 1, 49, 24), clYellow), 48 * 23);
+
+    area->Canvas().Pen().SetMode(pmNot);
+    area->Canvas().Pen().SetColor(clRed);
+    TBitmap inverted = test::Filled(50, 25, clYellow);
+    area->Canvas().SetBitmap(&inverted);
+    area->paint();
+    test::ExpectDashedOutline(inverted, clBlue, clYellow);
+}
+
+TEST(TWbImageMap, ShowsOnItsImageOnTheDesignSurface) {
+    TForm form;
+    auto* image = new TWbImage(&form);
+    image->SetName("Map");
+    image->SetBackGroundColor(clWhite);
+    const TBitmap alone = PaintDesignSurface(*image);
+    auto* area = new TWbImageMap(&form);
+    area->SetParent(image);
+    area->SetBounds(10, 20, 50, 25);
+    const TBitmap mapped = PaintDesignSurface(*image);
+    // Only the outline's dashes differ from the image alone.
+    int differences = 0;
+    for (int32_t y = 0; y < 100; ++y)
+        for (int32_t x = 0; x < 100; ++x) differences += alone.GetPixel(x, y) != mapped.GetPixel(x, y);
+    int dashes = 0;
+    for (const auto& p : test::DashedOutline(50, 25)) {
+        dashes += p.Dash;
+        EXPECT_EQ(mapped.GetPixel(10 + p.X, 20 + p.Y), p.Dash ? clBlack : alone.GetPixel(10 + p.X, 20 + p.Y));
+    }
+    EXPECT_EQ(differences, dashes);
 }
 
 }  // namespace

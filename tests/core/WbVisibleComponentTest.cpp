@@ -3,10 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
+#include "content/WbImage.h"
 #include "content/WbImageMap.h"
+#include "content/WbJavaApplet.h"
+#include "forms/WbInputForm.h"
+#include "forms/WbSubmitButton.h"
+#include "host/DesignSurface.h"
 #include "host/Exception.h"
 #include "support/Probe.h"
+#include "support/Surface.h"
 
 namespace wb {
 namespace {
@@ -158,6 +165,77 @@ TEST(TWbVisibleComponent, RepaintRequestsReachTheSurfaceOnlyAtDesignTime) {
         }
     }
     EXPECT_EQ(changes, 2);  // HasChanged fires the change callback at run time as well
+}
+
+// The components that keep the generic preview, each with the colour it shows.
+struct GenericPreview {
+    const char* name;
+    std::function<TWbVisibleComponent*(TForm&)> make;
+    TColor shown;
+};
+
+template <class T>
+std::function<TWbVisibleComponent*(TForm&)> Coloured(TColor color) {
+    return [color](TForm& form) {
+        auto* component = new T(&form);
+        component->SetBackGroundColor(color);
+        return component;
+    };
+}
+
+TEST(TWbVisibleComponent, GenericPreviewShowsTheNameOnTheColourInsideTheOutline) {
+    const GenericPreview cases[] = {
+        {"transparent page, painted white", [](TForm& form) { return new TWbPage(&form); }, clWhite},
+        {"panel", Coloured<TWbPanel>(clYellow), clYellow},
+        {"input form", Coloured<TWbInputForm>(clNavy), clNavy},
+        {"submit button", Coloured<TWbSubmitButton>(clTeal), clTeal},
+        {"image", Coloured<TWbImage>(clWhite), clWhite},
+        {"applet, silver as constructed", [](TForm& form) { return new TWbJavaApplet(&form); }, clSilver},
+        {"transparent panel on a coloured page",
+         [](TForm& form) {
+             auto* page = new TWbPage(&form);
+             page->SetBackGroundColor(clPurple);
+             auto* panel = new TWbPanel(&form);
+             panel->SetParent(page);
+             return panel;
+         },
+         clPurple},
+    };
+    TCanvas measure;
+    measure.Font().SetName("ARIAL");
+    measure.Font().SetHeight(12);
+    const int32_t nameWidth = measure.TextWidth("Order1");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm form;
+        TWbVisibleComponent* component = c.make(form);
+        component->SetName("Order1");
+        const TBitmap picture = PaintDesignSurface(*component);
+        ASSERT_EQ(picture.Width(), component->Width());
+
+        test::ExpectDashedOutline(picture, c.shown ^ 0xFFFFFF, c.shown);
+        // The name in light grey in its cell at (5, 5); the rest of the inside in the colour.
+        const TRect cell = Rect(5, 5, 5 + nameWidth, 5 + 12);
+        EXPECT_GT(test::CountColor(picture, cell, 0xAAAAAA), 10);
+        for (int32_t y = 1; y < picture.Height() - 1; ++y)
+            for (int32_t x = 1; x < picture.Width() - 1; ++x) {
+                const bool inCell = x >= cell.Left && x < cell.Right && y >= cell.Top && y < cell.Bottom;
+                const TColor color = picture.GetPixel(x, y);
+                ASSERT_TRUE(color == c.shown || (inCell && color == 0xAAAAAA)) << x << ", " << y;
+            }
+        // What the outline leaves behind for the next paint.
+        EXPECT_EQ(component->Canvas().Pen().Mode(), pmCopy);
+        EXPECT_EQ(component->Canvas().Pen().Style(), psDash);
+    }
+}
+
+TEST(TWbVisibleComponent, GenericPreviewLooksTheSameEveryTime) {
+    TForm form;
+    auto* panel = new TWbPanel(&form);
+    panel->SetName("Panel1");
+    panel->SetBackGroundColor(clYellow);
+    const TBitmap first = PaintDesignSurface(*panel);
+    EXPECT_TRUE(test::SamePixels(PaintDesignSurface(*panel), first));
 }
 
 }  // namespace

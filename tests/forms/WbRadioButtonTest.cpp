@@ -7,7 +7,9 @@
 #include <string>
 
 #include "support/Probe.h"
+#include "host/DesignSurface.h"
 #include "support/SetterEffects.h"
+#include "support/Surface.h"
 
 namespace wb {
 namespace {
@@ -81,6 +83,68 @@ TEST(TWbRadioButton, CheckedRepaintsWithoutNotifyingValueDoesNeither) {
         {"Checked", [](TWbRadioButton& b) { b.SetChecked(true); }, 1, 0},
         {"Value", [](TWbRadioButton& b) { b.SetValue("L"); }, 0, 0},
     });
+}
+
+const std::vector<std::string> kUnchecked = {
+    "yyyyyyyyyyyyyyy",
+    "yyyyy####yyyyyy",
+    "yyy########yyyy",
+    "yy###....###yyy",
+    "yy##......##yyy",
+    "y##........##yy",
+    "y##........##yy",
+    "y##........##yy",
+    "y##........##yy",
+    "yy##......##yyy",
+    "yy###....###yyy",
+    "yyy########yyyy",
+    "yyyyy####yyyyyy",
+    "yyyyyyyyyyyyyyy",
+    "yyyyyyyyyyyyyyy",
+};
+
+// The dot: the ellipse in (6, 6, 10, 10) with the same 2-pixel pen.
+const std::vector<std::string> kChecked = {
+    "yyyyyyyyyyyyyyy",
+    "yyyyy####yyyyyy",
+    "yyy########yyyy",
+    "yy###....###yyy",
+    "yy##......##yyy",
+    "y##...##...##yy",
+    "y##..####..##yy",
+    "y##..####..##yy",
+    "y##...##...##yy",
+    "yy##......##yyy",
+    "yy###....###yyy",
+    "yyy########yyyy",
+    "yyyyy####yyyyyy",
+    "yyyyyyyyyyyyyyy",
+    "yyyyyyyyyyyyyyy",
+};
+
+// The figure stays in the top-left corner whatever the control's size and colour mark it
+// shows; the control style is not touched, and the pen is left 1 pixel wide.
+TEST(TWbRadioButton, PreviewIsAWhiteCircleWithADotWhenChecked) {
+    const test::CornerFigureCase cases[] = {
+        {"unchecked", false, 25, 25, kUnchecked},
+        {"checked", true, 25, 25, kChecked},
+        {"checked, in a larger control", true, 60, 40, kChecked},
+        {"unchecked, in a larger control", false, 40, 60, kUnchecked},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TForm form;
+        auto* control = new TWbRadioButton(&form);
+        control->SetBackGroundColor(clYellow);
+        control->SetBounds(1, 1, c.width, c.height);
+        control->SetChecked(c.checked);
+        control->SetValue("a value the preview does not show");
+        const TControlStyle style = control->ControlStyle();
+        test::ExpectCornerFigure(PaintDesignSurface(*control), c.figure);
+        EXPECT_EQ(control->ControlStyle(), style);
+        EXPECT_EQ(control->Canvas().Pen().Width(), 1);
+        EXPECT_EQ(control->Canvas().Pen().Mode(), pmCopy);
+    }
 }
 
 }  // namespace

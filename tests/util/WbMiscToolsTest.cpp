@@ -10,10 +10,13 @@
 #include <cctype>
 #include <climits>
 #include <filesystem>
+#include <memory>
 #include <regex>
 #include <set>
 
+#include "content/WbFont.h"
 #include "support/Pictures.h"
+#include "support/Surface.h"
 
 namespace wb {
 namespace {
@@ -427,6 +430,117 @@ TEST_F(ServerImages, CleanupOfAPathWithoutSeparatorDeletesTheFilesItFound) {
     WbSetInternalImagePath(dir.File("missing/"));
     WbCleanupTempResources(1, 10);  // nothing to search: nothing happens
     EXPECT_EQ(Names(dir.Path()).size(), 2u);
+}
+
+// ---- Design-time string drawing ----
+
+// WbDrawString on a white picture.
+struct StringDrawing {
+    TBitmap bitmap;
+    TCanvas canvas;
+
+    StringDrawing() : bitmap(test::Filled(160, 60, clWhite)), canvas(bitmap) {}
+};
+
+std::unique_ptr<TWbFont> Font(const std::string& face, int32_t size) {
+    auto font = std::make_unique<TWbFont>();
+    font->SetPrimaryFont(face);
+    font->SetFontSize(size);
+    font->SetColor(clRed);
+    return font;
+}
+
+TEST(WbDrawString, GivesTheLineHeightOfTheHTMLSize) {
+    const int32_t heights[] = {13, 16, 18, 21, 27, 36};
+    for (const char* face : {"ARIAL", "COURIER NEW", "MS Sans Serif"}) {
+        for (int32_t size = 1; size <= 6; ++size) {
+            for (const char* text : {"Hello", ""}) {
+                SCOPED_TRACE(std::string(face) + " size " + std::to_string(size) + " '" + text + "'");
+                StringDrawing drawing;
+                const int32_t height = WbDrawString(text, *Font(face, size), drawing.canvas, Rect(0, 0, 160, 60), clYellow, taLeft);
+                EXPECT_EQ(height, heights[size - 1]);
+                EXPECT_EQ(drawing.canvas.Font().Height(), heights[size - 1]);
+                EXPECT_EQ(drawing.canvas.Font().Name(), face);
+                EXPECT_EQ(drawing.canvas.Font().Color(), clRed);
+                EXPECT_EQ(drawing.canvas.Pen().Style(), psDash);
+            }
+        }
+    }
+}
+
+// The text at its start, one pixel below the top, drawn by TextRect on the background colour
+// over the whole rectangle.
+TEST(WbDrawString, AlignsTheTextInTheRectangleNeverLeftOfIt) {
+    TCanvas measure;
+    measure.Font().SetName("ARIAL");
+    measure.Font().SetHeight(16);
+    const std::string shortText = "Fix";
+    const std::string longText = "A line wider than its rectangle";
+    const int32_t shortWidth = measure.TextWidth(shortText);
+    ASSERT_GT(measure.TextWidth(longText), 101);
+    const struct {
+        const char* name;
+        t_WbTextAlign align;
+        const std::string& text;
+        TRect rect;
+        int32_t start;
+    } cases[] = {
+        {"left", taLeft, shortText, Rect(10, 5, 111, 40), 10},
+        {"none", taNone, shortText, Rect(10, 5, 111, 40), 10},
+        // Halves cut towards zero: a 20-pixel text in 101 pixels begins at 50 - 10 = 40.
+        {"centre", taCenter, shortText, Rect(10, 5, 111, 40), 10 + 101 / 2 - shortWidth / 2},
+        {"centre, even width", taCenter, shortText, Rect(10, 5, 110, 40), 10 + 100 / 2 - shortWidth / 2},
+        {"right", taRight, shortText, Rect(10, 5, 111, 40), 111 - shortWidth},
+        {"centre, wider than the rectangle", taCenter, longText, Rect(10, 5, 111, 40), 10},
+        {"right, wider than the rectangle", taRight, longText, Rect(10, 5, 111, 40), 10},
+        {"rectangle below the picture's top", taLeft, shortText, Rect(0, 30, 160, 60), 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        StringDrawing drawing;
+        WbDrawString(c.text, *Font("ARIAL", 2), drawing.canvas, c.rect, clYellow, c.align);
+
+        StringDrawing expected;
+        expected.canvas.Brush().SetColor(clYellow);
+        expected.canvas.Font().SetName("ARIAL");
+        expected.canvas.Font().SetHeight(16);
+        expected.canvas.Font().SetColor(clRed);
+        expected.canvas.TextRect(c.rect, c.start, c.rect.Top + 1, c.text);
+        EXPECT_TRUE(test::SamePixels(drawing.bitmap, expected.bitmap));
+        EXPECT_GT(test::CountColor(drawing.bitmap, clRed), 10);
+        // The whole rectangle is filled, nothing outside it is touched.
+        const int32_t area = (c.rect.Right - c.rect.Left) * (c.rect.Bottom - c.rect.Top);
+        EXPECT_EQ(test::CountColor(drawing.bitmap, c.rect, clYellow) + test::CountColor(drawing.bitmap, c.rect, clRed), area);
+        EXPECT_EQ(test::CountColor(drawing.bitmap, clWhite), 160 * 60 - area);
+    }
+}
+
+TEST(WbDrawString, StylesOfAnEarlierDrawingDoNotSurvive) {
+    const auto everything = Font("ARIAL", 3);
+    everything->SetBold(true);
+    everything->SetItalic(true);
+    everything->SetUnderline(true);
+    everything->SetStrikeout(true);
+    const auto plain = Font("ARIAL", 3);
+    for (const bool bold : {false, true}) {
+        SCOPED_TRACE(bold ? "bold after all styles" : "plain after all styles");
+        plain->SetBold(bold);
+        StringDrawing drawing;
+        WbDrawString("Styled", *everything, drawing.canvas, Rect(0, 0, 160, 60), clYellow, taLeft);
+        WbDrawString("Styled", *plain, drawing.canvas, Rect(0, 0, 160, 60), clYellow, taLeft);
+        EXPECT_EQ(drawing.canvas.Font().Style(), bold ? TFontStyles{fsBold} : TFontStyles{});
+
+        StringDrawing fresh;
+        WbDrawString("Styled", *plain, fresh.canvas, Rect(0, 0, 160, 60), clYellow, taLeft);
+        EXPECT_TRUE(test::SamePixels(drawing.bitmap, fresh.bitmap));
+    }
+}
+
+TEST(WbDrawString, AnEmptyTextOnlyFills) {
+    StringDrawing drawing;
+    EXPECT_EQ(WbDrawString("", *Font("ARIAL", 2), drawing.canvas, Rect(5, 5, 50, 30), clYellow, taCenter), 16);
+    EXPECT_EQ(test::CountColor(drawing.bitmap, clYellow), 45 * 25);
+    EXPECT_EQ(test::CountColor(drawing.bitmap, clWhite), 160 * 60 - 45 * 25);
 }
 
 }  // namespace
