@@ -101,7 +101,7 @@ int Run(const std::vector<std::string>& args) {
     wbforms_designer::DesignerPalette();
     try {
         wbforms_designer::TDesigner designer(parsed.FormFile);
-        wbforms_designer::TDesignApi api(designer, nullptr);
+        wbforms_designer::TDesignApi api(designer, wbforms_designer::PaintPreviewPng);
         wbforms_designer::TDesignServer server(api);
         const int port = server.Bind(parsed.Port);
         std::cout << "wbforms: designing " << parsed.FormFile << " at http://127.0.0.1:" << port

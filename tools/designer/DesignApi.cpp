@@ -8,9 +8,12 @@
 #include "core/WbPage.h"
 #include "designer/DesignerAssets.h"
 #include "designer/Palette.h"
+#include "host/DesignSurface.h"
 #include "host/Exception.h"
 #include "host/Graphics.h"
+#include "host/PngFile.h"
 #include "host/Published.h"
+#include "host/Streams.h"
 
 namespace wbforms_designer {
 
@@ -278,6 +281,19 @@ json ChangeJson(const TChange& change) {
 }
 
 }  // namespace
+
+std::string PaintPreviewPng(wb::TForm& Form) {
+    constexpr int32_t kLargestSide = 8192;
+    if (Form.Width() <= 0 || Form.Height() <= 0 || Form.Width() > kLargestSide ||
+        Form.Height() > kLargestSide)
+        throw wb::Exception("the form is " + std::to_string(Form.Width()) + " x " +
+                            std::to_string(Form.Height()) +
+                            " pixels: a preview is from 1 to 8192 pixels across and down");
+    wb::TMemoryStream png;
+    wb::SavePngToStream(wb::PaintDesignSurface(Form), png);
+    return std::string(reinterpret_cast<const char*>(png.Memory()),
+                       static_cast<size_t>(png.Size()));
+}
 
 TDesignApi::TDesignApi(TDesigner& Designer, TPreviewPainter Painter)
     : FDesigner(Designer), FPainter(std::move(Painter)) {}

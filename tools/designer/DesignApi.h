@@ -16,6 +16,11 @@ struct THttpResponse {
 // Paints the form's design surface as a PNG file's bytes.
 using TPreviewPainter = std::function<std::string(wb::TForm& Form)>;
 
+// The design surface as `wbforms preview` paints it: every component's own paint, children over
+// their parents, on the form's colour. Raises wb::Exception for a form without area or wider or
+// taller than 8192 pixels.
+std::string PaintPreviewPng(wb::TForm& Form);
+
 // The designer's HTTP interface, without the server: a request in, a response out.
 //
 //   GET  /                          the designer's page (and its script and style sheet)

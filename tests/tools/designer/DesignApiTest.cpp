@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "core/WbPage.h"
+#include "host/Exception.h"
+#include "host/FormFile.h"
 
 namespace wbforms_designer {
 namespace {
@@ -265,6 +267,29 @@ TEST_F(DesignApiTest, ServesThePageThePaletteAndPreviews) {
     TDesignApi blind(FDesigner, nullptr);
     EXPECT_EQ(blind.Handle("GET", "/api/preview.png", "").Status, 404);
     EXPECT_EQ(json::parse(blind.Handle("GET", "/api/form", "").Body)["preview"], false);
+}
+
+// The designer paints its form as the saved file, loaded afresh, paints.
+TEST_F(DesignApiTest, PaintsThePreviewOfTheSavedForm) {
+    DropPagePanelText();
+    PostOk("/api/property", {{"name", "WbText1"}, {"property", "Text"}, {"value", {"Hello"}}});
+    PostOk("/api/property", {{"name", "WbPanel1"}, {"property", "BackGroundColor"}, {"value", "clYellow"}});
+    PostOk("/api/save", json::object());
+    const std::string png = PaintPreviewPng(FDesigner.Form());
+    ASSERT_GT(png.size(), 24u);
+    EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1a\n");
+    EXPECT_EQ(png.substr(16, 8), std::string("\0\0\x02\x80\0\0\x01\xe0", 8)) << "640 x 480";
+    const wb::TFormFile saved = wb::TFormFile::Load(FPath, {.IgnoreEvents = true});
+    EXPECT_EQ(PaintPreviewPng(saved.Form()), png);
+
+    PostOk("/api/property", {{"name", "Form1"}, {"property", "Width"}, {"value", 0}});
+    try {
+        PaintPreviewPng(FDesigner.Form());
+        ADD_FAILURE() << "painted";
+    } catch (const wb::Exception& e) {
+        EXPECT_EQ(e.Message(),
+                  "the form is 0 x 480 pixels: a preview is from 1 to 8192 pixels across and down");
+    }
 }
 
 }  // namespace

@@ -120,6 +120,8 @@ function showSurface() {
     state.imageRevision = state.form.revision;
     image.src = `/api/preview.png?revision=${state.form.revision}`;
   }
+  image.onerror = () => surface.classList.add('standin');
+  image.onload = () => surface.classList.toggle('standin', !state.form.preview);
 
   const overlay = $('#overlay');
   overlay.replaceChildren();
