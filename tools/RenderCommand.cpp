@@ -7,7 +7,7 @@
 #include "core/WbPage.h"
 #include "host/Exception.h"
 #include "host/FormFile.h"
-#include "util/WbMiscTools.h"
+#include "package/WbPackage.h"
 
 namespace wbforms_cli {
 
@@ -52,9 +52,8 @@ wb::TWbVisibleComponent& ChooseComponent(const wb::TFormFile& file, const std::s
 
 int Run(const std::vector<std::string>& args) {
     const TArguments parsed = ParseArguments(args);
-    // The package starts before its forms load, as in the host; WbMiscTools is the one unit
-    // with work to do at start.
-    wb::WbMiscToolsStart();
+    // The package starts before its forms load, as in the host.
+    const wb::TWbPackageRun package;
     std::string html;
     try {
         const wb::TFormFile file = wb::TFormFile::Load(parsed.FormFile, {.IgnoreEvents = true});

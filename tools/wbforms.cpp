@@ -14,6 +14,7 @@ extern const Command kRenderCommand;
 extern const Command kFormatCommand;
 extern const Command kPreviewCommand;
 extern const Command kGifCommand;
+extern const Command kPaletteCommand;
 extern const Command kDesignCommand;
 
 namespace {
@@ -24,6 +25,7 @@ const Command* const kCommands[] = {
     &kPreviewCommand,
     &kFormatCommand,
     &kGifCommand,
+    &kPaletteCommand,
     &kDesignCommand,
 };
 

@@ -96,6 +96,14 @@ const TPublishedClass* PublishedClassOf(const TPersistent& Object) {
     return found == byType.end() ? nullptr : found->second;
 }
 
+const TPublishedClass& PublishedClassOfType(const std::type_info& Type) {
+    const auto& byType = Registry().ByType;
+    const auto found = byType.find(std::type_index(Type));
+    if (found == byType.end())
+        throw std::logic_error(std::string("class ") + Type.name() + " is not registered");
+    return *found->second;
+}
+
 std::vector<const TPublishedClass*> PublishedClasses() {
     std::vector<const TPublishedClass*> classes;
     for (const auto& c : Registry().Classes) classes.push_back(c.get());

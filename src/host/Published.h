@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "host/Graphics.h"
@@ -115,6 +116,12 @@ const TPublishedClass* FindPublishedClass(std::string_view Name);
 const TPublishedClass* PublishedClassOf(const TPersistent& Object);
 // Every registered class, in the order of registration.
 std::vector<const TPublishedClass*> PublishedClasses();
+// The registered class of the C++ class Type; raises std::logic_error when it is not registered.
+const TPublishedClass& PublishedClassOfType(const std::type_info& Type);
+template <class T>
+const TPublishedClass& PublishedClass() {
+    return PublishedClassOfType(typeid(T));
+}
 
 // Defined by the package (package/WbClasses.cpp): calls Publish() of every class it publishes.
 void WbPublishClasses();

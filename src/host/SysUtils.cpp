@@ -17,6 +17,7 @@ namespace wb {
 namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 [[noreturn]] void FileError(const std::string& fileName, const char* doing, int error) {
     throw EInOutError(fileName + ": cannot " + doing + ": " + std::strerror(error));
@@ -123,6 +124,12 @@ void ReplaceFile(const std::string& FileName, std::string_view Bytes) {
     if (rename(file.Name().c_str(), target.c_str()) != 0) FileError(FileName, "replace", errno);
     file.Keep();
     SyncDirectory(target);
+}
+
+std::string UpperCase(std::string_view Text) {
+    std::string upper(Text);
+    std::transform(upper.begin(), upper.end(), upper.begin(), UpperAscii);
+    return upper;
 }
 
 }  // namespace wb

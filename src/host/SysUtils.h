@@ -12,6 +12,9 @@ bool SameText(std::string_view A, std::string_view B);
 // Text with the ASCII letters in lower case.
 std::string LowerCase(std::string_view Text);
 
+// Text with the ASCII letters in upper case.
+std::string UpperCase(std::string_view Text);
+
 // Replaces the file FileName by one holding Bytes, so that the old contents are lost only once
 // the new ones are safely stored: the bytes go into a new file in the same directory, which is
 // flushed to the disk and then renamed over FileName. A crash at any moment leaves either the

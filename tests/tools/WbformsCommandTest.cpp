@@ -1,7 +1,5 @@
 // Runs the built wbforms command and checks its output, messages and exit status.
 #include <gtest/gtest.h>
-
-#include "util/WbMiscTools.h"
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -14,6 +12,7 @@
 
 #include "core/WbPage.h"
 #include "host/FormFile.h"
+#include "package/WbPackage.h"
 
 namespace wb {
 namespace {
@@ -73,8 +72,10 @@ TEST(WbformsRender, WritesExactlyWhatPutReturns) {
     const TFormFile file = TFormFile::Load(kExample, IgnoringEvents());
     const TRun page = Wbforms({"render", kExample});
     EXPECT_EQ(page.Status, 0) << page.Err;
-    WbMiscToolsStart();  // the command starts the package: its first image map is MAP0
-    EXPECT_EQ(page.Out, file.Find<TWbPage>("OrderPage").put());
+    {
+        const TWbPackageRun package;  // as the command does: its first image map is MAP0
+        EXPECT_EQ(page.Out, file.Find<TWbPage>("OrderPage").put());
+    }
     EXPECT_EQ(page.Err, "");
     const TRun panel = Wbforms({"render", kExample, "--component", "summary"});
     EXPECT_EQ(panel.Status, 0) << panel.Err;

@@ -1,0 +1,617 @@
+// The palette bitmaps, drawn as 32 rows of 32 characters, top row first. Each character is one
+// pixel, a colour of the 16-colour palette:
+//
+//   '#' black  'r' maroon  'g' green  'o' olive   'n' navy  'p' purple   't' teal  ' ' silver
+//   '+' gray   'R' red     'G' lime   'Y' yellow  'B' blue  'M' fuchsia  'C' aqua  'w' white
+//
+// The drawings become bitmaps when the package is compiled: a row of another length or a
+// character outside the legend stops the build.
+#include "package/WbPaletteBitmaps.h"
+
+#include <array>
+#include <stdexcept>
+
+#include "host/SysUtils.h"
+
+namespace wb {
+
+namespace {
+
+// The legend: the character of each palette index, and the palette's colours as red, green, blue.
+constexpr std::string_view kLegend = "#rgonpt +RGYBMCw";
+constexpr uint8_t kColors[16][3] = {
+    {0, 0, 0},       {128, 0, 0}, {0, 128, 0}, {128, 128, 0}, {0, 0, 128},   // # r g o n
+    {128, 0, 128},   {0, 128, 128}, {192, 192, 192},                         // p t ' '
+    {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0}, {0, 0, 255},   // + R G Y B
+    {255, 0, 255},   {0, 255, 255}, {255, 255, 255},                         // M C w
+};
+
+constexpr int kSide = 32;
+constexpr size_t kHeaderSize = 40;
+constexpr size_t kPaletteSize = 16 * 4;
+constexpr size_t kRowSize = kSide / 2;  // two pixels a byte, already a multiple of 4 bytes
+
+using TBitmapBytes = std::array<uint8_t, kPaletteBitmapSize>;
+static_assert(kHeaderSize + kPaletteSize + kSide * kRowSize == kPaletteBitmapSize);
+
+constexpr uint8_t PaletteIndex(char Pixel) {
+    const size_t index = kLegend.find(Pixel);
+    if (index == std::string_view::npos) throw std::invalid_argument("a pixel outside the legend");
+    return static_cast<uint8_t>(index);
+}
+
+constexpr TBitmapBytes MakeBitmap(const std::string_view (&Rows)[kSide]) {
+    TBitmapBytes bytes{};
+    size_t at = 0;
+    auto put = [&](uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes[at++] = static_cast<uint8_t>(value >> (8 * i));
+    };
+    put(kHeaderSize, 4);
+    put(kSide, 4);              // width
+    put(kSide, 4);              // height, positive: the bottom row comes first
+    put(1, 2);                  // planes
+    put(4, 2);                  // bits per pixel
+    put(0, 4);                  // uncompressed
+    put(kSide * kRowSize, 4);   // size of the pixels
+    put(0, 4);                  // pixels per metre, across and down
+    put(0, 4);
+    put(16, 4);                 // colours used
+    put(0, 4);                  // colours important: all
+    for (const auto& color : kColors) put(color[2] | color[1] << 8 | color[0] << 16, 4);
+    for (int row = kSide - 1; row >= 0; --row) {
+        if (Rows[row].size() != kSide) throw std::invalid_argument("a row that is not 32 pixels");
+        for (int x = 0; x < kSide; x += 2)
+            bytes[at++] = static_cast<uint8_t>(PaletteIndex(Rows[row][x]) << 4 |
+                                               PaletteIndex(Rows[row][x + 1]));
+    }
+    return bytes;
+}
+
+struct TPaletteBitmap {
+    const char* Name;
+    TBitmapBytes Bytes;
+};
+
+constexpr TPaletteBitmap kBitmaps[] = {
+    // A web page: a sheet with a folded corner, a title bar, a picture and lines of text.
+    {"TWBPAGE", MakeBitmap({
+        "                                ",
+        "     ################           ",
+        "     #wwwwwwwwwwwwww##          ",
+        "     #wnnnnnnnnnnnww#w#         ",
+        "     #wnwwwwwwnnnnww#ww#        ",
+        "     #wnnnnnnnnnnnww#www#       ",
+        "     #wwwwwwwwwwwwww#wwww#      ",
+        "     #wwwwwwwwwwwwww#######     ",
+        "     #w+++++++++++wwwwwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wCCCCCCCw+++++++++ww#+    ",
+        "     #wCCCYYCCwwwwwwwwwwww#+    ",
+        "     #wCCCYYCCw+++++++wwww#+    ",
+        "     #wCCCCCCCwwwwwwwwwwww#+    ",
+        "     #wGGGGGGGw+++++++++ww#+    ",
+        "     #wGGGGGGGwwwwwwwwwwww#+    ",
+        "     #wGGGGGGGw++++++wwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #w+++++++++++++++++ww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #w++++++++++++++wwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #w++++++++++++++++www#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wBBBBBBBBww+++++++ww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     #wwwwwwwwwwwwwwwwwwww#+    ",
+        "     ######################+    ",
+        "      ++++++++++++++++++++++    ",
+    })},
+    // An image map: a picture with two outlined areas and the pointing hand of a link.
+    {"TWBIMAGEMAP", MakeBitmap({
+        "                                ",
+        " ############################## ",
+        " #CCCCCCCCCCCCCCCCCCCCCCCCCCCC# ",
+        " #CCCCCCCCCCCCCCCCCCCCCCCCCCCC# ",
+        " #CRCRCRCRCRCRCRCCCCCCCCCCCCCC# ",
+        " #CCCCCCYYYCCCCCCCCCCCCCCCCCCC# ",
+        " #CRCCCYYYYYCCCRCCCCCCCCCCCCCC# ",
+        " #CCCCYYYYYYYCCCCCCCCCCCCCCCCC# ",
+        " #CRCCYYYY##YCCRCCCCCCCCCCCCCC# ",
+        " #CCCCYYY#ww#CCCCCCCCCCCCCCCCC# ",
+        " #CRCCCYY#ww#CCRCCCCCCCCCCCCCC# ",
+        " #CCCCCCY#ww###CCCCCCCCCCCCCCC# ",
+        " #CRCCCCC#ww#ww##CCCCCCCCCCCCC# ",
+        " #CCCCCC##ww#ww#w#CCCCCCCCCCCC# ",
+        " #CRCCCC#wwwwwwww#CCCCCCCCCCCC# ",
+        " #CCCCCC#wwwwwwww#CCCCCCCCCCCC# ",
+        " #CRCRCRC#wwwwww#CCCCCCCCCCCCC# ",
+        " #CCCCCCCC#wwwww#BCBCBCBCBCBBC# ",
+        " #CCCCCCCC#######CCCCCCCCCCCCC# ",
+        " #CCCCGGGGGGGCCCCBCCCCCCCCCCBC# ",
+        " #CCCGGGGGGGGGCCCCCCCCCCCCCCCC# ",
+        " #CCGGGGGGGGGGGGCBCCCCCCCCCCBC# ",
+        " #CGGGGGGGGGGGGGGCCCCCCCCCCCCC# ",
+        " #ggGGGGGGGGGGGGGBCCggggggCCBC# ",
+        " #gggGGGGGGGGGGGGGGggggggggCGG# ",
+        " #ggggGGGGGGGGGGGBggggggggggBG# ",
+        " #ggggggGGGGGGGGgggggggggggggg# ",
+        " #gggggggGGGGGGggBgBgBgBgBgBBg# ",
+        " #gggggggggggggggggggggggggggg# ",
+        " #gggggggggggggggggggggggggggg# ",
+        " ############################## ",
+        "                                ",
+    })},
+    // A panel: a raised slab holding a smaller panel.
+    {"TWBPANEL", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "  wwwwwwwwwwwwwwwwwwwwwwwwwww#  ",
+        "  w                         +#  ",
+        "  w CCCCCCCCCCCCCCCCCCCCCCC +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttwwwwwwwwwwwwww#tttt +#  ",
+        "  w CtttwYYYYYYYYYYYY+#tttt +#  ",
+        "  w CtttwYYYYYYYYYYYY+#tttt +#  ",
+        "  w CtttwYooooooooooY+#tttt +#  ",
+        "  w CtttwYYYYYYYYYYYY+#tttt +#  ",
+        "  w CtttwYoooooooYYYY+#tttt +#  ",
+        "  w CtttwYYYYYYYYYYYY+#tttt +#  ",
+        "  w CtttwYoooooooooYY+#tttt +#  ",
+        "  w CtttwYYYYYYYYYYYY+#tttt +#  ",
+        "  w Ctttw+++++++++++++#tttt +#  ",
+        "  w Cttt###############tttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w Ctttttttttttttttttttttt +#  ",
+        "  w                         +#  ",
+        "  w++++++++++++++++++++++++++#  ",
+        "  ############################  ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+    })},
+    // Formatted text: a large letter, small letters and lines of text in several styles.
+    {"TWBTEXT", MakeBitmap({
+        "++++++++++++++++++++++++++++++++",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwnnwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwnnwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwnnnnwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwnwwnwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwnnwwnnwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwnwwwwnwwwwwwwwnwwwwwwwwwww+",
+        "+wwwnnnnnnnnwwwnnwwnwwwwnnwwwww+",
+        "+wwwnnwwwwnnwwwwwnwnnnwnwwwwwww+",
+        "+wwnnwwwwwwnnwwnwnwnwnwnwwwwwww+",
+        "+wwnnwwwwwwnnwwwnnwnnnwwnnwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+ww##########################ww+",
+        "+ww##########################ww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+ww####################wwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwRRRRRRRRRRRRRRRRRRRRRRRwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwBBBBBBBBBBBBBBBwwwwwwwwwwwww+",
+        "+wwBBBBBBBBBBBBBBBwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "+wwwwwwwwwwwwwwwwwwwwwwwwwwwwww+",
+        "++++++++++++++++++++++++++++++++",
+    })},
+    // An input form: a window with two labelled fields and a button.
+    {"TWBINPUTFORM", MakeBitmap({
+        "                                ",
+        " tttttttttttttttttttttttttttttt ",
+        " tttttttttttttttttttttttttttttt ",
+        " tttttttttttttttttttttttttttttt ",
+        " ttttwwwwwwwwwwwttttttttttttttt ",
+        " ttttwwwwwwwwtttttttttttttttttt ",
+        " tttttttttttttttttttttttttttttt ",
+        " tt                          tt ",
+        " tt                          tt ",
+        " tt        ++++++++++++++++w tt ",
+        " tt        +############## w tt ",
+        " tt ###### +#wwwwwwwwwwwww w tt ",
+        " tt        +#wwwwwwwwwwwww w tt ",
+        " tt        +               w tt ",
+        " tt        wwwwwwwwwwwwwwwww tt ",
+        " tt                          tt ",
+        " tt        ++++++++++++++++w tt ",
+        " tt        +############## w tt ",
+        " tt ###### +#wwwwwwwwwwwww w tt ",
+        " tt        +#wwwwwwwwwwwww w tt ",
+        " tt        +               w tt ",
+        " tt        wwwwwwwwwwwwwwwww tt ",
+        " tt                          tt ",
+        " tt             wwwwwwwwwww# tt ",
+        " tt             w         +# tt ",
+        " tt             w  ###### +# tt ",
+        " tt             w++++++++++# tt ",
+        " tt             ############ tt ",
+        " tt                          tt ",
+        " tttttttttttttttttttttttttttttt ",
+        " tttttttttttttttttttttttttttttt ",
+        "                                ",
+    })},
+    // A check box: a sunken box with a check mark, and its label.
+    {"TWBCHECKBOX", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "   +++++++++++++++w             ",
+        "   +############# w             ",
+        "   +#wwwwwwwwwwww w             ",
+        "   +#wwwwwwwwww#w w             ",
+        "   +#wwwwwwwww##w w             ",
+        "   +#wwwwwwww###w w             ",
+        "   +#w#wwwww###ww w             ",
+        "   +#w##www###www w  #########  ",
+        "   +#w###w###wwww w  #######    ",
+        "   +#ww#####wwwww w             ",
+        "   +#www###wwwwww w             ",
+        "   +#wwww#wwwwwww w             ",
+        "   +#wwwwwwwwwwww w             ",
+        "   +#wwwwwwwwwwww w             ",
+        "   +              w             ",
+        "   wwwwwwwwwwwwwwww             ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+    })},
+    // A text input field: a sunken field with text and the text cursor.
+    {"TWBTEXTINPUTFIELD", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        " +++++++++++++++++++++++++++++w ",
+        " +########################### w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwwww w ",
+        " +#wwwwwwwwwwwwww###wwwwwwwww w ",
+        " +#wwwwww#wwwwwwww#wwwwwwwwww w ",
+        " +#ww##ww#wwww##ww#wwwwwwwwww w ",
+        " +#wwww#w###w#wwww#wwwwwwwwww w ",
+        " +#ww#w#w#w#w#wwww#wwwwwwwwww w ",
+        " +#www##w###ww##ww#wwwwwwwwww w ",
+        " +#wwwwwwwwwwwwwww#wwwwwwwwww w ",
+        " +#wwwwwwwwwwwwww###wwwwwwwww w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwwww w ",
+        " +                            w ",
+        " wwwwwwwwwwwwwwwwwwwwwwwwwwwwww ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+    })},
+    // A text area: a tall field with several lines and a scroll bar.
+    {"TWBTEXTAREA", MakeBitmap({
+        "                                ",
+        " +++++++++++++++++++++++++++++w ",
+        " +########################### w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwww# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#w#################www ##+# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww##### w ",
+        " +#wwwwwwwwwwwwwwwwwwwww++++# w ",
+        " +#w#############wwwwww###### w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwww# w ",
+        " +#w##################ww   +# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#w##########wwwwwwwwww++++# w ",
+        " +#wwwwwwwwwwwwwwwwwwww###### w ",
+        " +#wwwwwwwwwwwwwwwwwwww w w w w ",
+        " +#w################wwww w w  w ",
+        " +#wwwwwwwwwwwwwwwwwwww w w w w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#w############wwwwwww w w w w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#wwwwwwwwwwwwwwwwwwww w w w w ",
+        " +#w#################wwwwwww# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww##### w ",
+        " +#w#######wwwwwwwwwwwww ##+# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww++++# w ",
+        " +#wwwwwwwwwwwwwwwwwwww###### w ",
+        " +                            w ",
+        " wwwwwwwwwwwwwwwwwwwwwwwwwwwwww ",
+        "                                ",
+    })},
+    // A submit button: a button labelled OK and the mouse pointer on it.
+    {"TWBSUBMITBUTTON", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        " ############################## ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwww## ",
+        " #w                         +## ",
+        " #w                         +## ",
+        " #w      ####    ##  ##     +## ",
+        " #w     ##  ##   ## ##      +## ",
+        " #w     ##  ##   ####       +## ",
+        " #w     ##  ##   ###        +## ",
+        " #w     ##  ##   ####       +## ",
+        " #w     ##  ##   ## ##      +## ",
+        " #w      ####    ##  ##     +## ",
+        " #w                   ##    +## ",
+        " #w                   #w#   +## ",
+        " #w+++++++++++++++++++#ww#+++## ",
+        " ######################www##### ",
+        " ######################wwww#### ",
+        "                      #wwwww#   ",
+        "                      #www####  ",
+        "                      #w#w#     ",
+        "                      ## #w#    ",
+        "                          #w#   ",
+        "                           ##   ",
+        "                                ",
+        "                                ",
+    })},
+    // A radio button: a sunken circle with its dot, and its label.
+    {"TWBRADIOBUTTON", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "        ++++++                  ",
+        "      ++++##++++                ",
+        "     ++###ww###+w               ",
+        "    ++##wwwwww# ww              ",
+        "    +##wwwwwwww  w              ",
+        "   ++#www####www ww             ",
+        "   ++#ww######ww ww             ",
+        "   +#www######www w  #########  ",
+        "   +#www######www w  #######    ",
+        "   ++#ww######ww ww             ",
+        "   ++#www####www ww             ",
+        "    +##wwwwwwww  w              ",
+        "    ++  wwwwww  ww              ",
+        "     ww   ww   ww               ",
+        "      wwww  wwww                ",
+        "        wwwwww                  ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+        "                                ",
+    })},
+    // A list box: lines of a list, one selected, and a scroll bar.
+    {"TWBLISTBOX", MakeBitmap({
+        "                                ",
+        "                                ",
+        " +++++++++++++++++++++++++++++w ",
+        " +########################### w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwww# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#w##############wwwwww ##+# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww##### w ",
+        " +#wwwwwwwwwwwwwwwwwwwww++++# w ",
+        " +#wwwwwwwwwwwwwwwwwwww###### w ",
+        " +#w###########wwwwwwww w w w w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#nnnnnnnnnnnnnnnnnnnnwwwww# w ",
+        " +#nnnnnnnnnnnnnnnnnnnnw   +# w ",
+        " +#nwwwwwwwwwwwwwnnnnnnw   +# w ",
+        " +#nnnnnnnnnnnnnnnnnnnnw   +# w ",
+        " +#nnnnnnnnnnnnnnnnnnnnw++++# w ",
+        " +#wwwwwwwwwwwwwwwwwwww###### w ",
+        " +#w#############wwwwww w w w w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#wwwwwwwwwwwwwwwwwwww w w w w ",
+        " +#wwwwwwwwwwwwwwwwwwwww w w  w ",
+        " +#w#########wwwwwwwwwwwwwww# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww   +# w ",
+        " +#wwwwwwwwwwwwwwwwwwwww##### w ",
+        " +#wwwwwwwwwwwwwwwwwwwww ##+# w ",
+        " +#w############wwwwwwww++++# w ",
+        " +#wwwwwwwwwwwwwwwwwwww###### w ",
+        " +                            w ",
+        " wwwwwwwwwwwwwwwwwwwwwwwwwwwwww ",
+        "                                ",
+        "                                ",
+    })},
+    // An applet: a steaming cup in a window.
+    {"TWBJAVAAPPLET", MakeBitmap({
+        "                                ",
+        " ############################## ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnn   n# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnn   n# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwww+www+ww+wwwwwwwwwww# ",
+        " #wwwwwwwww+ww+www+wwwwwwwwwww# ",
+        " #wwwwwwww+www+wwww+wwwwwwwwww# ",
+        " #wwwwwwww+wwww+www+wwwwwwwwww# ",
+        " #wwwwwwwww+www+ww+wwwwwwwwwww# ",
+        " #wwwwwwwww+ww+www+wwwwwwwwwww# ",
+        " #wwwwwwww+www+wwww+wwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwooooooooooooooowwwwwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrwwwwwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrrrrrwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrrwwrwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrrwwrwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrrwwrwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrrrrrwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrwwwwwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrwwwwwwww# ",
+        " #wwwwwrrrrrrrrrrrrrrrwwwwwwww# ",
+        " #wwwwwwrrrrrrrrrrrrrwwwwwwwww# ",
+        " #ww+++++++++++++++++++++++www# ",
+        " #www+++++++++++++++++++++wwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " ############################## ",
+        "                                ",
+    })},
+    // An image: a framed picture of the sun over green hills.
+    {"TWBIMAGE", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        " wwwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " w                           +# ",
+        " w                           +# ",
+        " w  ######################## +# ",
+        " w  #CCCCCCCCCCCCCCCCCCCCCC# +# ",
+        " w  #CCCCCCCCCCCCCCCCCCCCCC# +# ",
+        " w  #CCCCCCCCCCCCCCCCCCCCCC# +# ",
+        " w  #CCCCCCYYYCCCCCCCCCCCCC# +# ",
+        " w  #CCCCCYYYYYCCCCCCCCCCCC# +# ",
+        " w  #CCCCYYYYYYYCCCCCCCCCCC# +# ",
+        " w  #CCCCYYYYYYYCCCCCCCCCCC# +# ",
+        " w  #CCCCGGGGGGGCCCCCCCCCCC# +# ",
+        " w  #CCCGGGGGGGGGCCCCCCCCCC# +# ",
+        " w  #CCGGGGGGGGGGGGCCCCCCCC# +# ",
+        " w  #CGGGGGGGGGGGGGGCCCCCCC# +# ",
+        " w  #ggGGGGGGGGGGGGGGCCgggg# +# ",
+        " w  #gggGGGGGGGGGGGGGGggggg# +# ",
+        " w  #ggggGGGGGGGGGGGggggggg# +# ",
+        " w  #ggggggGGGGGGGGgggggggg# +# ",
+        " w  #gggggggGGGGGGggggggggg# +# ",
+        " w  #gggggggggggggggggggggg# +# ",
+        " w  #gggggggggggggggggggggg# +# ",
+        " w  ######################## +# ",
+        " w                           +# ",
+        " w++++++++++++++++++++++++++++# ",
+        " ############################## ",
+        "                                ",
+        "                                ",
+        "                                ",
+    })},
+    // A drop-down list: a field with its arrow button and the list dropped below.
+    {"TWBDROPDOWNLIST", MakeBitmap({
+        "                                ",
+        "                                ",
+        "                                ",
+        " +++++++++++++++++++++++++++++w ",
+        " +########################### w ",
+        " +#wwwwwwwwwwwwwwwwwwwwwwwww# w ",
+        " +#wwwwwwwwwwwwwwwwww      +# w ",
+        " +#w#############wwww #####+# w ",
+        " +#w###########wwwwww  ### +# w ",
+        " +#wwwwwwwwwwwwwwwwww   #  +# w ",
+        " +#wwwwwwwwwwwwwwwwww+++++++# w ",
+        " +                  ######### w ",
+        " wwwwwwwwwwwwwwwwwwwwwwwwwwwwww ",
+        " ############################## ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #ww###############wwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #nnwwwwwwwwwwwwwwwwwnnnnnnnnn# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #nnnnnnnnnnnnnnnnnnnnnnnnnnnn# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #ww############wwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " #wwwwwwwwwwwwwwwwwwwwwwwwwwww# ",
+        " ############################## ",
+        "                                ",
+        "                                ",
+    })},
+    // The CGI gateway: a terminal with a prompt, and a gear.
+    {"TWBCGI", MakeBitmap({
+        "                                ",
+        "                                ",
+        "wwwwwwwwwwwwwwwwwwwwwwwwwwwwwww#",
+        "w                             +#",
+        "w nnnnnnnnnnnnnnnnnnnnnnnnnnnn+#",
+        "w nnnnnnnnnnnnnnnnnnnnnnnnwwwn+#",
+        "w nnnnnnnnnnnnnnnnnnnnnnnnnnnn+#",
+        "w ############################+#",
+        "w ############################+#",
+        "w ##GGG#GGG#GGG###############+#",
+        "w ##G###G####G################+#",
+        "w ##G###G#G##G################+#",
+        "w ##G###G#G##G################+#",
+        "w ##GGG#GGG#GGG###############+#",
+        "w ####################  ######+#",
+        "w ################  ##  ##  ##+#",
+        "w ##G#############          ##+#",
+        "w ###G#############        ###+#",
+        "w ####G############   ##   ###+#",
+        "w ###G###########    ####    #+#",
+        "w ##G###GGG######    ####    #+#",
+        "w #################   ##   ###+#",
+        "w #################        ###+#",
+        "w ################          ##+#",
+        "w ################  ##  ##  ##+#",
+        "w ####################  ######+#",
+        "w ############################+#",
+        "w ############################+#",
+        "w++++++++++++++++++++++++++++++#",
+        "################################",
+        "                                ",
+        "                                ",
+    })},
+};
+
+}  // namespace
+
+std::span<const uint8_t> WbFindPaletteBitmap(std::string_view Name) {
+    for (const TPaletteBitmap& bitmap : kBitmaps)
+        if (SameText(bitmap.Name, Name)) return bitmap.Bytes;
+    return {};
+}
+
+std::vector<std::string_view> WbPaletteBitmapNames() {
+    std::vector<std::string_view> names;
+    for (const TPaletteBitmap& bitmap : kBitmaps) names.push_back(bitmap.Name);
+    return names;
+}
+
+}  // namespace wb

@@ -1,0 +1,18 @@
+// The main unit of the package wbforms30, for version 3 of the host class library: the loader's
+// entry points. Every other unit is the same in both packages.
+#include "package/WbPackage.h"
+
+namespace {
+
+const char* const kRequires[] = {"Vclx30", "Vcl30"};
+const wb::TWbPackageDescription kPackage("wbforms30", kRequires);
+
+}  // namespace
+
+extern "C" {
+
+void Initialize(void) { wb::WbPackageStart(); }
+void Finalize(void) { wb::WbPackageStop(); }
+const TWbPackageInfoTable* GetPackageInfoTable(void) { return kPackage.Table(); }
+
+}  // extern "C"
