@@ -14,7 +14,7 @@
 #include "designer/Designer.h"
 #include "designer/Palette.h"
 #include "host/Exception.h"
-#include "util/WbMiscTools.h"
+#include "package/WbPackage.h"
 
 namespace wbforms_cli {
 
@@ -97,8 +97,8 @@ int Run(const std::vector<std::string>& args) {
     const TArguments parsed = ParseArguments(args);
     // The designer loads the package as a host does: its units start, and every unit's
     // Register fills the palette.
-    wb::WbMiscToolsStart();
-    wbforms_designer::DesignerPalette();
+    const wb::TWbPackageRun package;
+    wbforms_designer::RegisterPackage();
     try {
         wbforms_designer::TDesigner designer(parsed.FormFile);
         wbforms_designer::TDesignApi api(designer, wbforms_designer::PaintPreviewPng);
@@ -116,7 +116,6 @@ int Run(const std::vector<std::string>& args) {
         ReportError(e.Message());
         return kBadInput;
     }
-    wb::WbMiscToolsStop();
     return kSuccess;
 }
 

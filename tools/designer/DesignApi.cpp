@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -217,11 +218,14 @@ json FormJson(const TDesigner& designer, bool preview) {
 
 json PaletteJson() {
     json pages = json::array();
-    for (const TPaletteEntry& entry : DesignerPalette()) {
-        if (pages.empty() || pages.back()["name"] != entry.Page)
-            pages.push_back(json{{"name", entry.Page}, {"components", json::array()}});
-        pages.back()["components"].push_back(
-            json{{"class", entry.ClassName},
+    for (const wb::TPaletteEntry& entry : wb::Palette()) {
+        // Pages in the order they first appear; a page's components in registration order.
+        auto page = std::find_if(pages.begin(), pages.end(),
+                                 [&](const json& each) { return each["name"] == entry.Page; });
+        if (page == pages.end())
+            page = pages.insert(pages.end(), json{{"name", entry.Page}, {"components", json::array()}});
+        (*page)["components"].push_back(
+            json{{"class", entry.ComponentClass->Name()},
                  {"bitmap", entry.BitmapName},
                  {"image", PaletteBitmapFile(entry.BitmapName).empty()
                                ? json()

@@ -344,9 +344,8 @@ TChange TDesigner::Apply(const Change& change) {
 
 TChange TDesigner::Create(const std::string& ClassName, const std::string& ParentName,
                           int32_t Left, int32_t Top) {
-    const TPaletteEntry* entry = FindPaletteEntry(ClassName);
-    const wb::TPublishedClass* componentClass =
-        entry == nullptr ? nullptr : wb::FindPublishedClass(entry->ClassName);
+    const wb::TPaletteEntry* entry = FindPaletteEntry(ClassName);
+    const wb::TPublishedClass* componentClass = entry == nullptr ? nullptr : entry->ComponentClass;
     if (componentClass == nullptr || componentClass->Factory() == nullptr)
         throw Exception("'" + ClassName + "' is not on the palette");
     return Apply([&](TForm& form) {

@@ -1,5 +1,7 @@
 #include "designer/DesignApi.h"
 
+#include "designer/Palette.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <unistd.h>
@@ -21,8 +23,10 @@ std::string TempPath(const std::string& name) {
 
 class DesignApiTest : public ::testing::Test {
 protected:
+    // The package's Register procedures have filled the palette, as in a designer host.
     DesignApiTest()
-        : FPath(TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name())),
+        : FPath((RegisterPackage(),
+                 TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name()))),
           FDesigner((std::remove(FPath.c_str()), FPath)),
           FApi(FDesigner, [this](wb::TForm& form) {
               ++FPaints;
@@ -244,8 +248,15 @@ TEST_F(DesignApiTest, ServesThePageThePaletteAndPreviews) {
     EXPECT_EQ(palette["pages"][0]["components"].size(), 14u);
     EXPECT_EQ(palette["pages"][0]["components"][0]["class"], "TWbPage");
     EXPECT_EQ(palette["pages"][0]["components"][0]["bitmap"], "TWBPAGE");
+    EXPECT_EQ(palette["pages"][0]["components"][0]["image"], "/api/palette/TWBPAGE.bmp");
     EXPECT_EQ(palette["pages"][1]["name"], "Webslate");
     EXPECT_EQ(palette["pages"][1]["components"][0]["class"], "TWbCGI");
+    // The bitmap resource behind a BMP file header: 32 x 32 at 4 bits.
+    const THttpResponse bitmap = FApi.Handle("GET", "/api/palette/TWBPAGE.bmp", "");
+    EXPECT_EQ(bitmap.Status, 200);
+    EXPECT_EQ(bitmap.ContentType, "image/bmp");
+    EXPECT_EQ(bitmap.Body.size(), 14u + 616u);
+    EXPECT_EQ(bitmap.Body.substr(0, 14), std::string("BM\x76\x02\0\0\0\0\0\0\x76\0\0\0", 14));
 
     // No page yet: the live view says so.
     EXPECT_EQ(FApi.Handle("GET", "/api/html", "").Status, 404);

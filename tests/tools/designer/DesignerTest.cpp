@@ -1,5 +1,7 @@
 #include "designer/Designer.h"
 
+#include "designer/Palette.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -35,6 +37,7 @@ std::string TempPath(const std::string& name) {
 class DesignerTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        RegisterPackage();
         FPath = TempPath(::testing::UnitTest::GetInstance()->current_test_info()->name() +
                          std::string(".dfm"));
         std::remove(FPath.c_str());
