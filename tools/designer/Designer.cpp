@@ -12,9 +12,11 @@
 #include <optional>
 #include <sstream>
 #include <tuple>
+#include <utility>
 
 #include "core/WbPage.h"
 #include "designer/Palette.h"
+#include "host/Arithmetic.h"
 #include "host/Exception.h"
 #include "host/FormReader.h"
 #include "host/FormWriter.h"
@@ -123,6 +125,17 @@ TWinControl& FindContainer(const TForm& form, const std::string& name) {
     auto* container = dynamic_cast<TWinControl*>(&found);
     if (container == nullptr) throw Exception(found.Name() + " cannot hold controls");
     return *container;
+}
+
+// Where Control's top-left corner lies on the form.
+std::pair<int32_t, int32_t> OriginOnForm(const TForm& form, const TControl& control) {
+    int32_t x = 0;
+    int32_t y = 0;
+    for (const TControl* at = &control; at != nullptr && at != &form; at = at->Parent()) {
+        x = wb::WrapAdd(x, at->Left());
+        y = wb::WrapAdd(y, at->Top());
+    }
+    return {x, y};
 }
 
 // Every control inside Control, deepest first, then Control itself.
@@ -352,12 +365,14 @@ TChange TDesigner::Create(const std::string& ClassName, const std::string& Paren
         std::unique_ptr<TComponent> component(componentClass->Factory()(nullptr));
         form.InsertComponent(component.get());
         component->SetName(NewName(form, componentClass->Name()));
+        TWinControl& container = FindContainer(form, ParentName);
         if (auto* control = dynamic_cast<TControl*>(component.get())) {
-            control->SetParent(&FindContainer(form, ParentName));
+            control->SetParent(&container);
             control->SetBounds(Left, Top, control->Width(), control->Height());
         } else {
-            component->SetDesignLeft(Left);
-            component->SetDesignTop(Top);
+            const auto [x, y] = OriginOnForm(form, container);
+            component->SetDesignLeft(wb::WrapAdd(x, Left));
+            component->SetDesignTop(wb::WrapAdd(y, Top));
         }
         return component.release()->Name();
     });

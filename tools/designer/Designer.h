@@ -60,8 +60,8 @@ public:
 
     // Drops a new component of the palette class ClassName into the container ParentName
     // (the form's name for the form) at Left, Top in the container; a non-visual component
-    // lands on the form wherever it was dropped. The component is named after its class
-    // (TWbText: WbText1, WbText2, ...).
+    // lands on the form at the same spot. The component is named after its class (TWbText:
+    // WbText1, WbText2, ...).
     TChange Create(const std::string& ClassName, const std::string& ParentName, int32_t Left,
                    int32_t Top);
     // Moves and sizes a component through its SetBounds (a non-visual component: its place).

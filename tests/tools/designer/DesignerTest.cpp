@@ -301,10 +301,11 @@ TEST_F(DesignerTest, NamesNewComponentsAfterTheirClass) {
     EXPECT_EQ(designer.Create("TWbText", "WbPanel1", 100, 10).Component, "WbText2");
     designer.SetProperty("WbText1", "Name", std::string("Greeting"));
     EXPECT_EQ(designer.Create("TWbText", "WbPanel1", 100, 100).Component, "WbText1");
-    // A non-visual component lands on the form wherever it is dropped.
+    // A non-visual component lands on the form at the spot where it was dropped: the panel
+    // lies at 20, 30 on the page, the page at 8, 8 on the form.
     EXPECT_EQ(designer.Create("TWbCGI", "WbPanel1", 300, 200).Component, "WbCGI1");
-    EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignLeft(), 300);
-    EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignTop(), 200);
+    EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignLeft(), 328);
+    EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignTop(), 238);
     designer.SetBounds("WbCGI1", 10, 20, 0, 0);
     EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignLeft(), 10);
     EXPECT_EQ(FindDesigned(designer.Form(), "WbCGI1").DesignTop(), 20);
