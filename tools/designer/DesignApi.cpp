@@ -68,8 +68,10 @@ std::string ToLatin1(std::string_view utf8) {
     return latin1;
 }
 
+// A byte sequence that is no UTF-8 (a file name in another encoding) shows as U+FFFD
+// instead of failing the answer.
 THttpResponse JsonResponse(int status, const json& body) {
-    return {status, "application/json", body.dump()};
+    return {status, "application/json", body.dump(-1, ' ', false, json::error_handler_t::replace)};
 }
 
 THttpResponse ErrorResponse(int status, const std::string& latin1Message) {
@@ -175,7 +177,6 @@ json ComponentJson(const TComponent& component) {
         entry["control"] = true;
         entry["acceptsControls"] = control->ControlStyle().Contains(wb::csAcceptsControls) &&
                                    dynamic_cast<const wb::TWinControl*>(control) != nullptr;
-        entry["repaintRequests"] = control->RepaintRequests();
     } else {
         entry["parent"] = nullptr;
         entry["left"] = component.DesignLeft();
@@ -207,7 +208,8 @@ json FormJson(const TDesigner& designer, bool preview) {
         if (control == nullptr || control->Parent() == nullptr)
             components.push_back(ComponentJson(*component));
     }
-    return json{{"file", ToUtf8(designer.FileName())},
+    // File names are UTF-8 on the systems the designer runs on.
+    return json{{"file", designer.FileName()},
                 {"form", form.Name()},
                 {"modified", designer.Modified()},
                 {"canUndo", designer.CanUndo()},

@@ -6,12 +6,12 @@
 #include <cctype>
 #include <climits>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
-#include <tuple>
 #include <utility>
 
 #include "core/WbPage.h"
@@ -47,9 +47,13 @@ constexpr const char* kNewForm =
 // The undo history keeps this many texts; older ones are dropped.
 constexpr size_t kUndoDepth = 200;
 
+// Whether there is a file of that name; a name the system cannot look up is an error, not a
+// new form that would later be saved over whatever lies there.
 bool FileExists(const std::string& fileName) {
     struct stat status{};
-    return stat(fileName.c_str(), &status) == 0;
+    if (stat(fileName.c_str(), &status) == 0) return true;
+    if (errno == ENOENT) return false;
+    throw wb::EInOutError(fileName + ": cannot open: " + std::strerror(errno));
 }
 
 std::string ReadFile(const std::string& fileName) {
@@ -63,27 +67,39 @@ std::string ReadFile(const std::string& fileName) {
 
 // --- What the surface shows ------------------------------------------------------------------
 
-// The place of every component and the repaint requests of every control, by name.
+// A component as the surface shows it.
+struct TPlace {
+    std::string Name;
+    std::string ClassName;
+    std::string Parent;
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Width = 0;
+    int32_t Height = 0;
+
+    bool operator==(const TPlace&) const = default;
+};
+
+// The place of every component, and the repaint requests of every control by name.
 struct TSurfaceState {
-    std::vector<std::tuple<std::string, std::string, std::string, int32_t, int32_t, int32_t,
-                           int32_t>>
-        Layout;  // name, class, parent, left, top, width, height
+    std::vector<TPlace> Layout;
     std::map<std::string, int32_t> Requests;
 };
 
 void AddToState(TSurfaceState& state, const TComponent& component) {
-    const auto* control = dynamic_cast<const TControl*>(&component);
-    const std::string parent =
-        control != nullptr && control->Parent() != nullptr ? control->Parent()->Name() : "";
-    if (control != nullptr) {
-        state.Layout.emplace_back(component.Name(), component.ClassName(), parent,
-                                  control->Left(), control->Top(), control->Width(),
-                                  control->Height());
+    TPlace place{component.Name(), component.ClassName()};
+    if (const auto* control = dynamic_cast<const TControl*>(&component)) {
+        if (control->Parent() != nullptr) place.Parent = control->Parent()->Name();
+        place.Left = control->Left();
+        place.Top = control->Top();
+        place.Width = control->Width();
+        place.Height = control->Height();
         state.Requests[component.Name()] = control->RepaintRequests();
     } else {
-        state.Layout.emplace_back(component.Name(), component.ClassName(), parent,
-                                  component.DesignLeft(), component.DesignTop(), 0, 0);
+        place.Left = component.DesignLeft();
+        place.Top = component.DesignTop();
     }
+    state.Layout.push_back(std::move(place));
 }
 
 TSurfaceState SurfaceState(const TForm& form) {
@@ -96,8 +112,8 @@ TSurfaceState SurfaceState(const TForm& form) {
 // The components whose repaint requests rose, in form order.
 std::vector<std::string> Repainted(const TSurfaceState& before, const TSurfaceState& after) {
     std::vector<std::string> names;
-    for (const auto& entry : after.Layout) {
-        const std::string& name = std::get<0>(entry);
+    for (const TPlace& place : after.Layout) {
+        const std::string& name = place.Name;
         const auto now = after.Requests.find(name);
         const auto then = before.Requests.find(name);
         if (now != after.Requests.end() && then != before.Requests.end() &&
@@ -207,11 +223,11 @@ int64_t ColorValue(const TPropertyValue& value, const std::string& where) {
                            static_cast<uint8_t>(*rgb));
     if (text->starts_with("$"))
         if (const auto number = hex(text->substr(1), 8)) return static_cast<wb::TColor>(*number);
-    if (!text->empty() && text->find_first_not_of("-0123456789") == std::string::npos) {
-        errno = 0;
-        const long long number = std::strtoll(text->c_str(), nullptr, 10);
-        if (errno == 0 && number >= INT32_MIN && number <= INT32_MAX) return number;
-    }
+    int32_t number = 0;
+    const char* end = text->data() + text->size();
+    if (const auto [stop, error] = std::from_chars(text->data(), end, number);
+        !text->empty() && error == std::errc() && stop == end)
+        return number;
     throw Exception(where + ": unknown colour '" + *text + "'");
 }
 

@@ -174,6 +174,12 @@ TEST_F(DesignerTest, ARefusedChangeLeavesTheForm) {
         {"an unknown colour",
          [&] { designer.SetProperty("WbText1", "BackGroundColor", std::string("clPink")); },
          "WbText1: BackGroundColor: unknown colour 'clPink'"},
+        {"a colour that is no number",
+         [&] { designer.SetProperty("WbText1", "BackGroundColor", std::string("--5")); },
+         "WbText1: BackGroundColor: unknown colour '--5'"},
+        {"a colour beyond 32 bits",
+         [&] { designer.SetProperty("WbText1", "BackGroundColor", std::string("4294967296")); },
+         "WbText1: BackGroundColor: unknown colour '4294967296'"},
         {"a handler name that is no identifier",
          [&] { designer.SetProperty("WbText1", "OnBeforePut", std::string("do it")); },
          "WbText1: OnBeforePut: expected the name of an event handler"},
@@ -218,12 +224,16 @@ TEST_F(DesignerTest, SetsEveryKindOfProperty) {
     designer.SetProperty("WbPanel1", "BackGroundColor", std::string("$00FF00"));
     designer.SetProperty("WbPage1", "PageTitle", std::string("Order"));
     designer.SetProperty("WbPage1", "LinkColor", int64_t{0x0000FF});
+    designer.SetProperty("WbPage1", "VLinkColor", std::string("-2147483633"));
+    designer.SetProperty("WbPage1", "DefaultTextColor", std::string("12345"));
     designer.SetProperty("Form1", "Width", int64_t{800});
     const std::string text = designer.Text();
     for (const char* line : {
              "  Width = 800\n",
              "    PageTitle = 'Order'\n",
              "    LinkColor = clRed\n",
+             "    VLinkColor = clBtnFace\n",
+             "    DefaultTextColor = 12345\n",
              "      BackGroundColor = clLime\n",
              "        OnBeforePut = TextBeforePut\n",
              "        Align = taCenter\n",
