@@ -14,6 +14,7 @@
 #include "designer/Designer.h"
 #include "designer/Palette.h"
 #include "host/Exception.h"
+#include "host/SysUtils.h"
 #include "package/WbPackage.h"
 
 namespace wbforms_cli {
@@ -29,7 +30,8 @@ constexpr const char* kUsage =
     "exist yet) and serves it on http://127.0.0.1:N/ (N is 8400 unless given; 0 picks a free\n"
     "port). Components come from the palette, are dropped on a page, moved and sized with the\n"
     "mouse, and their properties set in the object inspector; Save writes FORM in canonical\n"
-    "form. The command runs until it is interrupted (Ctrl+C).\n";
+    "form. The command runs until it is interrupted (Ctrl+C); changes that were not saved are\n"
+    "then written to FORM.unsaved.\n";
 
 struct TArguments {
     std::string FormFile;
@@ -93,6 +95,22 @@ private:
     std::thread FWatcher;
 };
 
+// Ending the designer does not cost the changes that were not saved: they go into a form file
+// beside the form file, which the designer opens like any other.
+int KeepUnsavedWork(const wbforms_designer::TDesigner& designer) {
+    if (!designer.Modified()) return kSuccess;
+    const std::string rescue = designer.FileName() + ".unsaved";
+    try {
+        wb::ReplaceFile(rescue, designer.Text());
+    } catch (const wb::Exception& e) {
+        ReportError(designer.FileName() + ": the changes that were not saved are lost: " +
+                    e.Message());
+        return kBadInput;
+    }
+    ReportError(designer.FileName() + ": the changes that were not saved are in " + rescue);
+    return kSuccess;
+}
+
 int Run(const std::vector<std::string>& args) {
     const TArguments parsed = ParseArguments(args);
     // The designer loads the package as a host does: its units start, and every unit's
@@ -110,13 +128,11 @@ int Run(const std::vector<std::string>& args) {
             TStopOnSignal stop(server);
             server.Run();
         }
-        if (designer.Modified())
-            ReportError(parsed.FormFile + ": the form has changes that were not saved");
+        return KeepUnsavedWork(designer);
     } catch (const wb::Exception& e) {
         ReportError(e.Message());
         return kBadInput;
     }
-    return kSuccess;
 }
 
 }  // namespace

@@ -211,6 +211,7 @@ json FormJson(const TDesigner& designer, bool preview) {
     // File names are UTF-8 on the systems the designer runs on.
     return json{{"file", designer.FileName()},
                 {"form", form.Name()},
+                {"exists", designer.Exists()},
                 {"modified", designer.Modified()},
                 {"canUndo", designer.CanUndo()},
                 {"revision", designer.Revision()},

@@ -2,8 +2,11 @@
 
 #include <httplib.h>
 
+#include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "host/Exception.h"
 
@@ -34,6 +37,8 @@ struct TDesignServer::TImpl {
     httplib::Server Server;
     std::mutex Lock;
     int Port = 0;
+    std::atomic<bool> Stopping = false;
+    std::atomic<bool> Finished = false;
 
     // Answered here when the request does not come from the designer's own page.
     bool Guard(const httplib::Request& request, httplib::Response& response) const {
@@ -95,8 +100,21 @@ int TDesignServer::Bind(int Port) {
     return port;
 }
 
-void TDesignServer::Run() { FImpl->Server.listen_after_bind(); }
+void TDesignServer::Run() {
+    if (!FImpl->Stopping) FImpl->Server.listen_after_bind();
+    FImpl->Finished = true;
+}
 
-void TDesignServer::Stop() { FImpl->Server.stop(); }
+// The server stops only once it runs: a Stop that comes while Run is starting waits for it.
+void TDesignServer::Stop() {
+    FImpl->Stopping = true;
+    while (!FImpl->Finished) {
+        if (FImpl->Server.is_running()) {
+            FImpl->Server.stop();
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
 
 }  // namespace wbforms_designer

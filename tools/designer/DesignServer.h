@@ -21,7 +21,8 @@ public:
     // Binds 127.0.0.1:Port, or a free port when Port is 0, and gives the port. Raises
     // wb::Exception when the port cannot be had.
     int Bind(int Port);
-    // Answers requests until Stop is called (from another thread).
+    // Answers requests until Stop is called (from another thread, while Run runs or is about
+    // to); Run then returns.
     void Run();
     void Stop();
 

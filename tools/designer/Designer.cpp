@@ -87,7 +87,9 @@ struct TSurfaceState {
 };
 
 void AddToState(TSurfaceState& state, const TComponent& component) {
-    TPlace place{component.Name(), component.ClassName()};
+    TPlace place;
+    place.Name = component.Name();
+    place.ClassName = component.ClassName();
     if (const auto* control = dynamic_cast<const TControl*>(&component)) {
         if (control->Parent() != nullptr) place.Parent = control->Parent()->Name();
         place.Left = control->Left();

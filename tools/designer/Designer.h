@@ -50,10 +50,11 @@ public:
     wb::TForm& Form() const { return *FForm; }
     // The form in canonical form-file text, as Save writes it.
     const std::string& Text() const { return FText; }
-    // Whether the form differs from the file as it was opened or last saved (always true for a
-    // new form that was never saved). A file that was not in canonical form is not modified
-    // merely by being opened.
-    bool Modified() const { return !FSaved || FText != FSavedText; }
+    // Whether the form file exists: the form was opened from it or saved to it.
+    bool Exists() const { return FSaved; }
+    // Whether the form was changed since it was opened or last saved. A file that was not in
+    // canonical form is not modified merely by being opened.
+    bool Modified() const { return FText != FSavedText; }
     bool CanUndo() const { return !FUndo.empty(); }
     // Rises with every change of the form's picture.
     int64_t Revision() const { return FRevision; }

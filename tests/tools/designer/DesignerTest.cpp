@@ -66,13 +66,17 @@ TEST_F(DesignerTest, OpensANewFormWhenThereIsNoFile) {
     EXPECT_EQ(designer.Form().Name(), "Form1");
     EXPECT_EQ(designer.Form().Width(), 640);
     EXPECT_EQ(designer.Form().Height(), 480);
-    EXPECT_TRUE(designer.Modified());
+    EXPECT_FALSE(designer.Exists());
+    EXPECT_FALSE(designer.Modified());
     EXPECT_FALSE(designer.CanUndo());
     EXPECT_EQ(designer.FirstPage(), nullptr);
     EXPECT_TRUE(designer.Form().ComponentState().Contains(wb::csDesigning));
 
+    designer.SetProperty("Form1", "Width", int64_t{800});
+    EXPECT_TRUE(designer.Modified());
     designer.Save();
     EXPECT_EQ(Slurp(FPath), designer.Text());
+    EXPECT_TRUE(designer.Exists());
     EXPECT_FALSE(designer.Modified());
     EXPECT_EQ(TDesigner(FPath).Text(), designer.Text());
 }
@@ -326,6 +330,7 @@ TEST_F(DesignerTest, OpensAFileAndNeverWritesOverOneItCannotLoad) {
     std::ofstream(FPath, std::ios::binary) << file;
     TDesigner designer(FPath);
     EXPECT_EQ(designer.Form().Name(), "F");
+    EXPECT_TRUE(designer.Exists());
     EXPECT_FALSE(designer.Modified()) << "opened, not changed";
     designer.Save();
     EXPECT_EQ(wb::TFormFile::Load(FPath, {.IgnoreEvents = true}).Write(), designer.Text());

@@ -85,7 +85,7 @@ function showForm(form) {
   state.byName = new Map(form.components.map((component) => [component.name, component]));
   if (!state.selected || !state.byName.has(state.selected)) state.selected = form.form;
   $('#file').textContent = form.file;
-  $('#modified').textContent = form.modified ? 'modified' : 'saved';
+  $('#modified').textContent = form.modified ? 'modified' : form.exists ? 'saved' : 'new file';
   $('#undo').disabled = !form.canUndo;
   $('#delete').disabled = state.selected === form.form;
   showSurface();
