@@ -20,22 +20,7 @@ void TWbCheckBox::SetChecked(bool Value) {
     invalidate();
 }
 
-std::string TWbCheckBox::put() {
-    ActivateBeforePutEvent();
-    std::string html = WbCollapseStringList(GetHTMLBefore());
-    html += "<INPUT TYPE=CHECKBOX NAME=";
-    html += FieldName();
-    html += " value=\"";
-    html += FValue;
-    html += "\" ";
-    if (FChecked) html += "checked";
-    html += ' ';
-    html += WbCollapseStringList(GetHTMLInside());
-    html += '>';
-    WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
-    ActivateAfterPutEvent();
-    return html;
-}
+std::string TWbCheckBox::put() { return PutCheckedInput("CHECKBOX", FChecked, FValue); }
 
 void TWbCheckBox::paint() {
     TCanvas& canvas = Canvas();

@@ -67,6 +67,26 @@ TWbOption WbSplitOption(const std::string& Line) {
     return option;
 }
 
+std::string TWbCustomInputComponent::PutCheckedInput(const char* TypeWord, bool Checked,
+                                                     const std::string& Value) {
+    ActivateBeforePutEvent();
+    std::string html = WbCollapseStringList(GetHTMLBefore());
+    html += "<INPUT TYPE=";
+    html += TypeWord;
+    html += " NAME=";
+    html += FFieldName;
+    html += " value=\"";
+    html += Value;
+    html += "\" ";
+    if (Checked) html += "checked";
+    html += ' ';
+    html += WbCollapseStringList(GetHTMLInside());
+    html += '>';
+    WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
+    ActivateAfterPutEvent();
+    return html;
+}
+
 void WbPutOptions(std::string& Markup, const TStrings& OptionValues, int32_t Selected) {
     for (int32_t i = 0; i < OptionValues.Count(); ++i) {
         const TWbOption option = WbSplitOption(OptionValues[i]);

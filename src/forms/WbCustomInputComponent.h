@@ -34,6 +34,10 @@ protected:
     void FrameBox(int32_t Right, int32_t Bottom);
     void EndBoxedPreview();
 
+    // The put of the check box and the radio button, which differ in their type word only:
+    // "<INPUT TYPE=" TypeWord " NAME=" the field name, the value quoted, the mark "checked".
+    std::string PutCheckedInput(const char* TypeWord, bool Checked, const std::string& Value);
+
 private:
     std::string FFieldName;
 };

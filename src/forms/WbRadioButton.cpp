@@ -20,22 +20,7 @@ void TWbRadioButton::SetChecked(bool Value) {
     invalidate();
 }
 
-std::string TWbRadioButton::put() {
-    ActivateBeforePutEvent();
-    std::string html = WbCollapseStringList(GetHTMLBefore());
-    html += "<INPUT TYPE=RADIO NAME=";
-    html += FieldName();
-    html += " value=\"";
-    html += FValue;
-    html += "\" ";
-    if (FChecked) html += "checked";
-    html += ' ';
-    html += WbCollapseStringList(GetHTMLInside());
-    html += '>';
-    WbStrToHTML(html, WbCollapseStringList(GetHTMLAfter()));
-    ActivateAfterPutEvent();
-    return html;
-}
+std::string TWbRadioButton::put() { return PutCheckedInput("RADIO", FChecked, FValue); }
 
 void TWbRadioButton::paint() {
     TCanvas& canvas = Canvas();
