@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-dev  # the fuzz targets (libFuzzer)
   libcgicc-dev           # a peer form parser for the CGI benchmark
   libgif-dev             # an independent decoder and a peer encoder for the GIF tests
+  libcpp-httplib-dev nlohmann-json3-dev  # the designer's server (wbforms design)
+  chromium               # the designer's browser test (driven by playwright-core from npm)
   opensp w3c-sgml-lib    # onsgmls and the HTML 3.2 DTD: the example pages are validated
   libfcgi-dev            # FastCGI: wbforms cgi and the example program serve request after request
   lighttpd               # the example server (scripts/serve.sh, the browser test, the benchmark)

@@ -17,6 +17,7 @@ extern const Command kFormatCommand;
 extern const Command kPreviewCommand;
 extern const Command kGifCommand;
 extern const Command kPaletteCommand;
+extern const Command kDesignCommand;
 
 namespace {
 
@@ -28,6 +29,7 @@ const Command* const kCommands[] = {
     &kFormatCommand,
     &kGifCommand,
     &kPaletteCommand,
+    &kDesignCommand,
 };
 
 void PrintUsage(std::ostream& out) {

@@ -50,12 +50,7 @@ TComponent& TFormFile::FindComponent(const std::string& Name) const {
     throw Exception(FFileName + ": no component named '" + Name + "'");
 }
 
-void TFormFile::Save(const std::string& FileName) const {
-    const std::string text = Write();
-    TFile file(std::fopen(FileName.c_str(), "wb"), &std::fclose);
-    if (!file) FileError(FileName, "open");
-    const bool written = std::fwrite(text.data(), 1, text.size(), file.get()) == text.size();
-    if (!written || std::fclose(file.release()) != 0) FileError(FileName, "write");
-}
+// A save that fails half-way must not cost the user the file as it was.
+void TFormFile::Save(const std::string& FileName) const { ReplaceFile(FileName, Write()); }
 
 }  // namespace wb

@@ -51,7 +51,8 @@ public:
 
     // The form in canonical form-file text (WriteForm).
     std::string Write() const { return WriteForm(*FForm); }
-    // Writes the canonical text into the file FileName; raises EInOutError when it cannot.
+    // Writes the canonical text into the file FileName, replacing it only once the new text is
+    // stored (ReplaceFile); raises EInOutError when it cannot, and leaves the old file then.
     void Save(const std::string& FileName) const;
 
 private:

@@ -1,8 +1,13 @@
 // Runs the built wbforms command and checks its output, messages and exit status.
+#include <arpa/inet.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -10,6 +15,7 @@
 #include "core/WbPage.h"
 #include "host/FormFile.h"
 #include "package/WbPackage.h"
+#include "support/LoopbackHttp.h"
 
 namespace wb {
 namespace {
@@ -163,6 +169,14 @@ TEST(Wbforms, ExitStatusAndMessages) {
          {"format"},
          2,
          "wbforms: no form file given\nusage: wbforms format"},
+        // The designer never opens (nor later writes over) a file it cannot load.
+        {"design of a bad file", {"design", bad, "--port", "0"}, 1,
+         "wbforms: " + bad + ":2:9: expected '='\n"},
+        {"design without a file", {"design"}, 2, "wbforms: no form file given\nusage: wbforms design"},
+        {"design on a port that is none",
+         {"design", missing, "--port", "65536"},
+         2,
+         "wbforms: --port needs a port number from 0 to 65535, not '65536'\nusage: wbforms design"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -174,7 +188,7 @@ TEST(Wbforms, ExitStatusAndMessages) {
 }
 
 TEST(Wbforms, HelpGoesToStandardOutput) {
-    for (const char* command : {"render", "format"}) {
+    for (const char* command : {"render", "format", "design"}) {
         SCOPED_TRACE(command);
         const TRun run = Wbforms({command, "--help"});
         EXPECT_EQ(run.Status, 0);
@@ -185,6 +199,75 @@ TEST(Wbforms, HelpGoesToStandardOutput) {
     const TRun overview = Wbforms({"--help"});
     EXPECT_NE(overview.Out.find("  render\t"), std::string::npos);
     EXPECT_NE(overview.Out.find("  format\t"), std::string::npos);
+    EXPECT_NE(overview.Out.find("  design\t"), std::string::npos);
+}
+
+// Interrupted with changes that were not saved, the designer ends cleanly and keeps them.
+TEST(WbformsDesign, KeepsUnsavedChangesWhenInterrupted) {
+    const std::string form = TempPath("interrupted.dfm");
+    const std::string rescue = form + ".unsaved";
+    const std::string err = TempPath("interrupted.err");
+    std::remove(form.c_str());
+    std::remove(rescue.c_str());
+    int out[2];
+    ASSERT_EQ(pipe(out), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        const int errFile = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(errFile, STDERR_FILENO);
+        close(out[0]);
+        execl(WBFORMS_COMMAND, WBFORMS_COMMAND, "design", form.c_str(), "--port", "0",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string line;
+    char c = 0;
+    while (read(out[0], &c, 1) == 1 && c != '\n') line += c;
+    close(out[0]);
+    const size_t colon = line.rfind(':');
+    ASSERT_NE(colon, std::string::npos) << line;
+    const int port = std::stoi(line.substr(colon + 1));
+    EXPECT_EQ(line, "wbforms: designing " + form + " at http://127.0.0.1:" +
+                        std::to_string(port) + "/ (Ctrl+C ends)");
+
+    const auto created = test::LoopbackRequest(
+        port, "POST", "/api/create",
+        {"Host: 127.0.0.1:" + std::to_string(port), "Content-Type: application/json"},
+        R"({"class":"TWbPage","parent":"Form1","left":8,"top":8})");
+    EXPECT_EQ(created.Status, 200);
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Slurp(err), "wbforms: " + form + ": the changes that were not saved are in " +
+                              rescue + "\n");
+    EXPECT_NE(Slurp(rescue).find("  object WbPage1: TWbPage\n"), std::string::npos);
+    EXPECT_FALSE(std::ifstream(form).good()) << "the form itself was never saved";
+    std::remove(rescue.c_str());
+    std::remove(err.c_str());
+}
+
+TEST(WbformsDesign, SaysWhenItsPortIsTaken) {
+    const int taken = socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(taken, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(bind(taken, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(taken, 1), 0);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(getsockname(taken, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const std::string port = std::to_string(ntohs(address.sin_port));
+
+    const TRun run = Wbforms({"design", TempPath("taken.dfm"), "--port", port});
+    close(taken);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Err, "wbforms: cannot listen on 127.0.0.1:" + port +
+                           " (is it in use? --port 0 picks a free port)\n");
 }
 
 }  // namespace
